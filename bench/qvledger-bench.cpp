@@ -1,0 +1,134 @@
+// Benchmark and verification tool: runs the program's own code and prints one JSON line
+// of figures last.
+#include "bench/BenchOutput.h"
+#include "bench/Seeder.h"
+#include "platform/ado/Connection.h"
+#include "platform/ado/Recordset.h"
+#include "store/ModuleDataBase.h"
+
+#include <QApplication>
+#include <QFileInfo>
+#include <QHash>
+#include <QJsonObject>
+
+#include <cstdio>
+
+namespace {
+struct Arguments {
+    QString command;
+    QHash<QString, QString> options; // "--db" -> value
+    QStringList positional;
+
+    QString value(const QString& name, const QString& fallback = {}) const {
+        return options.value(name, fallback);
+    }
+    int number(const QString& name, int fallback) const {
+        bool ok = false;
+        const int n = options.value(name).toInt(&ok);
+        return ok ? n : fallback;
+    }
+};
+
+Arguments parse(const QStringList& args) {
+    Arguments parsed;
+    parsed.command = args.value(1);
+    for (int i = 2; i < args.size(); ++i) {
+        const QString& arg = args.at(i);
+        if (arg.startsWith(QStringLiteral("--"))) {
+            const bool flag = i + 1 >= args.size() || args.at(i + 1).startsWith(QStringLiteral("--"));
+            parsed.options.insert(arg, flag ? QStringLiteral("1") : args.at(++i));
+        } else {
+            parsed.positional.push_back(arg);
+        }
+    }
+    return parsed;
+}
+
+int usage() {
+    std::fprintf(stderr,
+                 "usage:\n"
+                 "  qvledger-bench seed --db FILE --records N [--employees M] [--departments K] "
+                 "[--seed S]\n"
+                 "  qvledger-bench open --db FILE [--repeat R]\n");
+    return 2;
+}
+
+int runSeed(const Arguments& args) {
+    const QString db = args.value(QStringLiteral("--db"));
+    if (db.isEmpty()) {
+        return usage();
+    }
+    Bench::SeedOptions options;
+    options.records = args.number(QStringLiteral("--records"), options.records);
+    options.employees = args.number(QStringLiteral("--employees"), options.employees);
+    options.departments = args.number(QStringLiteral("--departments"), options.departments);
+    options.seed = static_cast<std::uint32_t>(args.number(QStringLiteral("--seed"), 1));
+    Bench::SeedResult result;
+    const double ms = Bench::TimeMs([&] { result = Bench::Seed(db, options); });
+    Bench::PrintFigures({{"op", "seed"},
+                         {"ms", ms},
+                         {"records", result.records},
+                         {"employees", result.employees},
+                         {"departments", result.departments},
+                         {"bytes", QFileInfo(db).size()}});
+    return 0;
+}
+
+// One OpenDatabase with the default password, then a one-row read, as a window does.
+bool openAndReadOneRow(const QString& db) {
+    ado::Connection connection;
+    if (!OpenDatabase(connection, db)) {
+        return false;
+    }
+    ado::Recordset rs;
+    rs.Open(QStringLiteral("select * from 训练表 where id=1"), connection);
+    if (!rs.Eof()) {
+        (void)rs.Fields()[QStringLiteral("教育训练名称")].Text();
+    }
+    rs.Close();
+    connection.Close();
+    return true;
+}
+
+int runOpen(const Arguments& args) {
+    const QString db = args.value(QStringLiteral("--db"));
+    if (db.isEmpty()) {
+        return usage();
+    }
+    const int repeat = std::max(1, args.number(QStringLiteral("--repeat"), 5));
+    bool ok = true;
+    const double first = Bench::TimeMs([&] { ok = openAndReadOneRow(db); });
+    if (!ok) {
+        return 1;
+    }
+    std::vector<double> times;
+    for (int i = 0; i < repeat; ++i) {
+        times.push_back(Bench::TimeMs([&] { ok = ok && openAndReadOneRow(db); }));
+    }
+    Bench::PrintFigures({{"op", "open"},
+                         {"ms", Bench::Median(times)},
+                         {"first_ms", first},
+                         {"repeat", repeat}});
+    return ok ? 0 : 1;
+}
+} // namespace
+
+int main(int argc, char** argv) {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    }
+    QApplication app(argc, argv);
+    const Arguments args = parse(app.arguments());
+    try {
+        if (args.command == u"seed") {
+            return runSeed(args);
+        }
+        if (args.command == u"open") {
+            return runOpen(args);
+        }
+    } catch (const ado::Error& error) {
+        std::fprintf(stderr, "%s\n", qPrintable(error.Description()));
+        return 1;
+    }
+    return usage();
+}

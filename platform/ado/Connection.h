@@ -1,0 +1,45 @@
+#pragma once
+
+#include "platform/ado/Ado.h"
+
+#include <QString>
+
+#include <memory>
+
+namespace ado {
+
+namespace detail {
+class Database;
+}
+
+// A connection to one database file, opened from an OLE DB style connection string:
+// "Provider=Microsoft.ACE.OLEDB.12.0;Data Source=<file>;jet oledb:database password=<pw>".
+// Statements are written in the Access dialect.
+class Connection {
+public:
+    Connection() = default;
+    ~Connection();
+    Connection(const Connection&) = delete;
+    Connection& operator=(const Connection&) = delete;
+
+    // Throws ado::Error: unknown or missing provider, missing file, wrong password,
+    // damaged or locked file.
+    void Open(const QString& connectionString, const QString& userId = {},
+              const QString& password = {}, int options = -1);
+    int State() const { return database_ ? adStateOpen : adStateClosed; }
+    // Runs one insert, update or delete statement; returns the records affected.
+    long long Execute(const QString& sql, int options = -1);
+    // Closing a closed connection does nothing.
+    void Close();
+
+    void BeginTrans();
+    void CommitTrans();
+    void RollbackTrans();
+
+    const std::shared_ptr<detail::Database>& Database() const { return database_; }
+
+private:
+    std::shared_ptr<detail::Database> database_;
+};
+
+} // namespace ado

@@ -1,0 +1,136 @@
+#include "platform/ado/Database.h"
+
+#include "platform/ado/AccessLike.h"
+#include "platform/ado/Ado.h"
+#include "platform/ado/CipherKey.h"
+
+#include <optional>
+
+#include <QFile>
+#include <QFileInfo>
+
+#include <sqlite3.h>
+
+namespace ado::detail {
+namespace {
+constexpr int kBusyTimeoutMs = 3000;
+
+void deletePattern(void* p) { delete static_cast<LikePattern*>(p); }
+
+// like(pattern, text): the function behind "text LIKE pattern".
+void accessLike(sqlite3_context* ctx, int, sqlite3_value** argv) {
+    if (sqlite3_value_type(argv[0]) == SQLITE_NULL || sqlite3_value_type(argv[1]) == SQLITE_NULL) {
+        return;
+    }
+    auto* pattern = static_cast<const LikePattern*>(sqlite3_get_auxdata(ctx, 0));
+    thread_local std::u32string buffer;
+    std::optional<LikePattern> compiled;
+    if (pattern == nullptr) {
+        DecodeUtf8(sqlite3_value_text(argv[0]), sqlite3_value_bytes(argv[0]), buffer);
+        compiled = LikePattern::Compile(buffer);
+        if (!compiled) {
+            sqlite3_result_error(ctx, "无效的模式字符串。", -1);
+            return;
+        }
+        // The pattern is usually the same for every row: keep a copy with the statement.
+        sqlite3_set_auxdata(ctx, 0, new LikePattern(*compiled), deletePattern);
+        pattern = &*compiled;
+    }
+    DecodeUtf8(sqlite3_value_text(argv[1]), sqlite3_value_bytes(argv[1]), buffer);
+    sqlite3_result_int(ctx, pattern->Matches(buffer) ? 1 : 0);
+}
+
+QString describeOpenFailure(int rc, const QString& path, sqlite3* db) {
+    switch (rc & 0xff) {
+    case SQLITE_CANTOPEN:
+    case SQLITE_PERM:
+        return QStringLiteral("无法打开数据库文件“%1”：文件不存在或没有读取权限。").arg(path);
+    case SQLITE_NOTADB:
+    case SQLITE_CORRUPT:
+        return QStringLiteral("无法识别的数据库格式“%1”，或数据库密码无效。").arg(path);
+    case SQLITE_BUSY:
+    case SQLITE_LOCKED:
+        return QStringLiteral("数据库文件“%1”已被其他程序锁定。").arg(path);
+    default:
+        return QString::fromUtf8(db != nullptr ? sqlite3_errmsg(db) : sqlite3_errstr(rc));
+    }
+}
+
+QByteArray readSalt(const QString& path) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        throw Error(describeOpenFailure(SQLITE_CANTOPEN, path, nullptr));
+    }
+    const QByteArray salt = file.read(kSaltSize);
+    if (salt.size() < kSaltSize) {
+        throw Error(describeOpenFailure(SQLITE_NOTADB, path, nullptr));
+    }
+    return salt;
+}
+
+void closeQuietly(sqlite3* db) { sqlite3_close_v2(db); }
+} // namespace
+
+std::shared_ptr<Database> Database::Open(const QString& source, const QString& password) {
+    // A data source may be written as a file:/// URL.
+    const QString path = source.startsWith(QStringLiteral("file:///"), Qt::CaseInsensitive)
+                             ? source.mid(7)
+                             : source;
+    if (!QFileInfo(path).isFile()) {
+        throw Error(describeOpenFailure(SQLITE_CANTOPEN, path, nullptr));
+    }
+    const QByteArray key = RawKeyFor(password.toUtf8(), readSalt(path));
+    sqlite3* db = nullptr;
+    int rc = sqlite3_open_v2(path.toUtf8().constData(), &db, SQLITE_OPEN_READWRITE, nullptr);
+    if (rc != SQLITE_OK) {
+        const QString description = describeOpenFailure(rc, path, db);
+        closeQuietly(db);
+        throw Error(description);
+    }
+    std::shared_ptr<Database> database(new Database(db));
+    sqlite3_busy_timeout(db, kBusyTimeoutMs);
+    rc = sqlite3_key(db, key.constData(), static_cast<int>(key.size()));
+    if (rc == SQLITE_OK) {
+        // Reading the schema proves the key; a wrong one fails here.
+        rc = sqlite3_exec(db, "SELECT count(*) FROM sqlite_master", nullptr, nullptr, nullptr);
+    }
+    if (rc != SQLITE_OK) {
+        throw Error(describeOpenFailure(rc, path, db));
+    }
+    sqlite3_create_function_v2(db, "like", 2, SQLITE_UTF8 | SQLITE_DETERMINISTIC, nullptr,
+                               accessLike, nullptr, nullptr, nullptr);
+    return database;
+}
+
+void Database::Create(const QString& path, const QString& password, const QString& statements) {
+    sqlite3* db = nullptr;
+    int rc = sqlite3_open_v2(path.toUtf8().constData(), &db,
+                             SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE, nullptr);
+    const std::unique_ptr<Database> database(new Database(db));
+    if (rc != SQLITE_OK) {
+        throw Error(describeOpenFailure(rc, path, db));
+    }
+    const QByteArray passphrase = password.toUtf8();
+    rc = sqlite3_key(db, passphrase.constData(), static_cast<int>(passphrase.size()));
+    if (rc != SQLITE_OK) {
+        throw Error(database->LastError());
+    }
+    database->Exec(statements);
+}
+
+Database::~Database() { closeQuietly(db_); }
+
+void Database::Exec(const QString& statements) {
+    char* message = nullptr;
+    const int rc = sqlite3_exec(db_, statements.toUtf8().constData(), nullptr, nullptr, &message);
+    if (rc != SQLITE_OK) {
+        const QString description =
+            message != nullptr ? QString::fromUtf8(message) : QString::fromUtf8(sqlite3_errstr(rc));
+        sqlite3_free(message);
+        throw Error(description);
+    }
+}
+
+QString Database::LastError() const { return QString::fromUtf8(sqlite3_errmsg(db_)); }
+
+} // namespace ado::detail

@@ -1,0 +1,126 @@
+#include "shell/MDIForm1.h"
+
+#include "platform/app/App.h"
+#include "platform/clock/Clock.h"
+#include "platform/shell/Shell.h"
+#include "shell/WebSites.h"
+#include "store/Backup.h"
+#include "store/ModuleDataBase.h"
+
+#include <QCloseEvent>
+#include <QMdiArea>
+#include <QMenuBar>
+
+MDIForm1::MDIForm1(QWidget* parent) : QMainWindow(parent), area_(new QMdiArea(this)) {
+    setObjectName(QStringLiteral("MDIForm1"));
+    area_->setObjectName(QStringLiteral("MDIArea"));
+    setCentralWidget(area_);
+    resize(1024, 720);
+    buildMenus();
+    MDIForm_Load();
+}
+
+void MDIForm1::MDIForm_Load() {
+    menu编辑_->menuAction()->setVisible(false);
+    setWindowTitle(App::Title() + QStringLiteral(" V") + App::VersionText());
+    DatabasePath = App::Path() + QStringLiteral("/data.db");
+}
+
+void MDIForm1::closeEvent(QCloseEvent* event) {
+    MDIForm_Unload();
+    event->accept();
+}
+
+void MDIForm1::MDIForm_Unload() { 备份(); }
+
+void MDIForm1::备份() { Backup::Run(App::Path(), Clock::Today()); }
+
+void MDIForm1::buildMenus() {
+    QMenu* file = addTopMenu("menu文件", QStringLiteral("文件(&F)"));
+    addItem(file, "menu添加部门", QStringLiteral("添加部门"));
+    addItem(file, "menu添加人员", QStringLiteral("添加人员"));
+    addSeparator(file, "uitui8976");
+    addItem(file, "menu导入数据", QStringLiteral("导入数据"));
+    addItem(file, "menu导出到文件", QStringLiteral("导出到文件"));
+    addSeparator(file, "strewt34534");
+    addItem(file, "menu退出", QStringLiteral("退出"), &MDIForm1::menu退出_Click);
+
+    QMenu* training = addTopMenu("menu训练", QStringLiteral("训练(&E)"));
+    addItem(training, "menu添加", QStringLiteral("添加训练记录"));
+    addItem(training, "menu查询", QStringLiteral("查询和修改训练记录"));
+
+    QMenu* tools = addTopMenu("menu工具", QStringLiteral("工具(&T)"));
+    addItem(tools, "menu设置", QStringLiteral("设置"));
+
+    QMenu* help = addTopMenu("menu帮助", QStringLiteral("帮助(&H)"));
+    addItem(help, "menu关于", QStringLiteral("关于"));
+    addSeparator(help, "fsdgsg");
+    addItem(help, "menu设置软件属性及权限的方法", QStringLiteral("设置软件属性及权限的方法"));
+    addItem(help, "menu下载微软组件", QStringLiteral("下载微软组件"));
+    addItem(help, "menu下载数据库引擎", QStringLiteral("下载数据库引擎"),
+            &MDIForm1::menu下载数据库引擎_Click);
+    addSeparator(help, "gryhrh");
+    addItem(help, "menu最新版本及教程", QStringLiteral("最新版本"),
+            &MDIForm1::menu最新版本及教程_Click);
+    addItem(help, "menu售后服务", QStringLiteral("售后服务"), &MDIForm1::menu售后服务_Click);
+    addItem(help, "menu功能定制", QStringLiteral("功能定制"), &MDIForm1::menu功能定制_Click);
+    addItem(help, "menu软件定制", QStringLiteral("软件定制"), &MDIForm1::menu软件定制_Click);
+    QMenu* sites = help->addMenu(QStringLiteral("作者网站"));
+    sites->setObjectName(QStringLiteral("menu软件作者网站"));
+    sites->menuAction()->setObjectName(QStringLiteral("menu软件作者网站"));
+    addItem(sites, "menu网站一", QStringLiteral("Brisvel软件"), &MDIForm1::menu网站一_Click);
+    addItem(sites, "menu网站二", QStringLiteral("Quorvane软件"), &MDIForm1::menu网站二_Click);
+
+    menu编辑_ = addTopMenu("menu编辑", QStringLiteral("编辑"));
+    addItem(menu编辑_, "menu删除", QStringLiteral("删除"));
+    addItem(menu编辑_, "menu修改", QStringLiteral("修改"));
+}
+
+QMenu* MDIForm1::addTopMenu(const char* name, const QString& caption) {
+    QMenu* menu = menuBar()->addMenu(caption);
+    menu->setObjectName(QString::fromUtf8(name));
+    menu->menuAction()->setObjectName(QString::fromUtf8(name));
+    return menu;
+}
+
+QAction* MDIForm1::addItem(QMenu* menu, const char* name, const QString& caption,
+                           void (MDIForm1::*handler)()) {
+    QAction* action = menu->addAction(caption);
+    action->setObjectName(QString::fromUtf8(name));
+    if (handler != nullptr) {
+        connect(action, &QAction::triggered, this, handler);
+    }
+    return action;
+}
+
+void MDIForm1::addSeparator(QMenu* menu, const char* name) {
+    menu->addSeparator()->setObjectName(QString::fromUtf8(name));
+}
+
+void MDIForm1::openPage(const QString& address) { Shell::OpenUrl(address); }
+
+void MDIForm1::menu退出_Click() { close(); }
+
+void MDIForm1::menu下载数据库引擎_Click() {
+    openPage(WebSites::Vendor() + QStringLiteral("/components/"));
+}
+
+void MDIForm1::menu最新版本及教程_Click() {
+    openPage(WebSites::Vendor() + QStringLiteral("/qvledger/"));
+}
+
+void MDIForm1::menu售后服务_Click() {
+    openPage(WebSites::Vendor() + QStringLiteral("/afterservice.htm"));
+}
+
+void MDIForm1::menu功能定制_Click() {
+    openPage(WebSites::Vendor() + QStringLiteral("/customfunction.htm"));
+}
+
+void MDIForm1::menu软件定制_Click() {
+    openPage(WebSites::Vendor() + QStringLiteral("/customware.htm"));
+}
+
+void MDIForm1::menu网站一_Click() { openPage(WebSites::SecondBrand() + QStringLiteral("/")); }
+
+void MDIForm1::menu网站二_Click() { openPage(WebSites::Vendor() + QStringLiteral("/")); }

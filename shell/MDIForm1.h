@@ -1,0 +1,44 @@
+#pragma once
+
+#include <QMainWindow>
+
+class QMdiArea;
+class QMenu;
+
+// The main window: a frame for the search window, with the menus that reach every
+// function of the program.
+class MDIForm1 : public QMainWindow {
+public:
+    explicit MDIForm1(QWidget* parent = nullptr);
+
+    QMdiArea* Area() const { return area_; }
+    // The hidden 编辑 menu, shown as the search list's pop-up menu.
+    QMenu* EditMenu() const { return menu编辑_; }
+
+    void menu退出_Click();
+    void menu下载数据库引擎_Click();
+    void menu最新版本及教程_Click();
+    void menu售后服务_Click();
+    void menu功能定制_Click();
+    void menu软件定制_Click();
+    void menu网站一_Click();
+    void menu网站二_Click();
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void MDIForm_Load();
+    void MDIForm_Unload();
+    void 备份();
+
+    void buildMenus();
+    QMenu* addTopMenu(const char* name, const QString& caption);
+    QAction* addItem(QMenu* menu, const char* name, const QString& caption,
+                     void (MDIForm1::*handler)() = nullptr);
+    void addSeparator(QMenu* menu, const char* name);
+    void openPage(const QString& address);
+
+    QMdiArea* area_ = nullptr;
+    QMenu* menu编辑_ = nullptr;
+};

@@ -1,0 +1,11 @@
+#pragma once
+
+class QApplication;
+
+namespace Startup {
+
+// Chinese everywhere: Qt's own dialog texts, the default locale for dates and numbers,
+// and real message boxes for the program's messages.
+void PrepareApplication(QApplication& app);
+
+} // namespace Startup

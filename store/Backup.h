@@ -1,0 +1,17 @@
+#pragma once
+
+#include <QDate>
+#include <QString>
+
+// Dated copies of data.db, taken on the 5th, 15th and 25th of each month.
+namespace Backup {
+
+// "<folder>/data<yyyy-mm-dd>.db"
+QString TargetPath(const QString& folder, const QDate& day);
+
+// Copies <folder>/data.db to the day's backup when the day is a backup day, the
+// source exists and the day has no backup yet. Silent: any failure leaves no backup
+// (and no partial file under the day's name). True when a copy was made.
+bool Run(const QString& folder, const QDate& today);
+
+} // namespace Backup

@@ -1,0 +1,59 @@
+#include "store/ModuleDataBase.h"
+
+#include "platform/ado/Connection.h"
+#include "platform/ui/MessageBox.h"
+
+#include <QFileInfo>
+
+QString DatabasePath;
+
+QString ConnectionString(const QString& path, const QString& password) {
+    return QStringLiteral("Provider=Microsoft.ACE.OLEDB.12.0;Data Source=") + path +
+           QStringLiteral(";Persist Security Info=False;jet oledb:database password=") + password;
+}
+
+bool OpenDatabase(ado::Connection& connection, QString path, QString password) {
+    if (path.isEmpty()) {
+        path = DatabasePath;
+    }
+    if (password.isEmpty()) {
+        password = QString::fromLatin1(kDefaultDatabasePassword);
+    }
+    try {
+        if (!CheckFileExists(path)) {
+            ui::Critical(QStringLiteral("找不到数据库文件!"));
+            return false;
+        }
+        if (connection.State() == ado::adStateOpen) {
+            connection.Close();
+        }
+        connection.Open(ConnectionString(path, password), QString(), QString(), -1);
+        if (connection.State() == ado::adStateOpen) {
+            return true;
+        }
+        connection.Close();
+        ui::Critical(QStringLiteral("连接数据库失败！"));
+        return false;
+    } catch (const ado::Error& error) {
+        connection.Close();
+        ui::Critical(QStringLiteral("连接数据库出错：") + error.Description() +
+                     QStringLiteral("\r\n请下载安装AccessDatabaseEngine2010数据库引擎！"));
+        return false;
+    }
+}
+
+QString SqlQuote(const QString& text) {
+    return QString(text).replace(u'\'', QStringLiteral("''"));
+}
+
+bool CheckFileExists(const QString& path) {
+    QString local = path.trimmed();
+    // file:///home/a/data.db names /home/a/data.db: keep the slash that starts the path.
+    if (local.left(8).toLower() == u"file:///") {
+        local = local.mid(7);
+    }
+    if (local.isEmpty()) {
+        return false;
+    }
+    return QFileInfo(local).isFile();
+}

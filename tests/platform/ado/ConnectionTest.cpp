@@ -1,0 +1,122 @@
+#include "platform/ado/Connection.h"
+#include "platform/ado/Recordset.h"
+#include "store/ModuleDataBase.h"
+#include "support/TestFolder.h"
+
+#include <QFile>
+#include <QProcess>
+
+#include <gtest/gtest.h>
+
+namespace {
+const QString kPassword = QString::fromLatin1(kDefaultDatabasePassword);
+
+QString runSqlcipher(const QString& file, const QString& script) {
+    QProcess cli;
+    cli.start("sqlcipher", {file});
+    cli.write(script.toUtf8());
+    cli.closeWriteChannel();
+    EXPECT_TRUE(cli.waitForFinished(20000));
+    return QString::fromUtf8(cli.readAllStandardOutput() + cli.readAllStandardError());
+}
+
+QString openError(const QString& connectionString) {
+    ado::Connection connection;
+    try {
+        connection.Open(connectionString);
+    } catch (const ado::Error& error) {
+        EXPECT_EQ(connection.State(), ado::adStateClosed);
+        return error.Description();
+    }
+    return "opened";
+}
+
+TEST(Connection, RefusesAnUnknownOrMissingProvider) {
+    TestFolder folder;
+    const QString db = folder.WithDatabase();
+    const QString notFound = "未找到提供程序。该程序可能未正确安装。";
+    EXPECT_EQ(openError("Provider=Microsoft.Jet.OLEDB.4.0;Data Source=" + db), notFound);
+    EXPECT_EQ(openError("Data Source=" + db + ";jet oledb:database password=" + kPassword),
+              notFound);
+    EXPECT_EQ(openError("provider = microsoft.ace.oledb.12.0 ; DATA SOURCE=" + db +
+                        ";Jet OLEDB:Database Password=" + kPassword),
+              "opened");
+}
+
+TEST(Connection, FailsClearlyOnWrongPasswordDamagedForeignOrMissingFiles) {
+    TestFolder folder;
+    const QString db = folder.WithDatabase();
+    const QString unrecognised = "无法识别的数据库格式“%1”，或数据库密码无效。";
+    EXPECT_EQ(openError(ConnectionString(db, "wrong")), unrecognised.arg(db));
+
+    const QString damaged = folder.File("damaged.db");
+    QFile::copy(db, damaged);
+    QFile file(damaged);
+    ASSERT_TRUE(file.open(QIODevice::ReadWrite));
+    file.seek(40);
+    file.write(QByteArray(512, '\x5a'));
+    file.close();
+    EXPECT_EQ(openError(ConnectionString(damaged, kPassword)), unrecognised.arg(damaged));
+
+    const QString plain = folder.File("plain.db");
+    runSqlcipher(plain, "create table t(a);\n");
+    EXPECT_EQ(openError(ConnectionString(plain, kPassword)), unrecognised.arg(plain));
+
+    const QString empty = folder.File("empty.db");
+    QFile(empty).open(QIODevice::WriteOnly);
+    EXPECT_EQ(openError(ConnectionString(empty, kPassword)), unrecognised.arg(empty));
+
+    const QString missing = folder.File("missing.db");
+    EXPECT_EQ(openError(ConnectionString(missing, kPassword)),
+              QString("无法打开数据库文件“%1”：文件不存在或没有读取权限。").arg(missing));
+}
+
+TEST(Connection, SharesFilesWithTheCommandLineEngine) {
+    TestFolder folder;
+    const QString ours = folder.WithDatabase();
+    const QString listing =
+        runSqlcipher(ours, "PRAGMA key='" + kPassword + "';\n.tables\nPRAGMA table_info(员工表);\n");
+    EXPECT_TRUE(listing.contains("训练表")) << listing.toStdString();
+    EXPECT_TRUE(listing.contains("部门表"));
+    EXPECT_TRUE(listing.contains("1|姓名|TEXT(255)|0||0"));
+    QFile file(ours);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    EXPECT_FALSE(file.read(16).startsWith("SQLite format 3"));
+    file.close();
+
+    const QString theirs = folder.File("theirs.db");
+    runSqlcipher(theirs, "PRAGMA key='" + kPassword +
+                             "';\ncreate table 部门表(id integer primary key, 部门名称 text);\n"
+                             "insert into 部门表(部门名称) values('质量部');\n");
+    ado::Connection connection;
+    connection.Open(ConnectionString(theirs, kPassword));
+    ado::Recordset rs;
+    rs.Open("select * from 部门表", connection);
+    EXPECT_EQ(rs.Fields()["部门名称"].Text(), "质量部");
+}
+
+TEST(Connection, KeepsTheRollbackJournalSoTheFileStandsAlone) {
+    TestFolder folder;
+    ado::Connection connection;
+    connection.Open(ConnectionString(folder.WithDatabase(), kPassword));
+    ado::Recordset rs;
+    rs.Open("PRAGMA journal_mode", connection);
+    EXPECT_EQ(rs.Fields()[0].Text(), "delete");
+}
+
+TEST(Connection, TransactionsCommitOrRollBackTogether) {
+    TestFolder folder;
+    ado::Connection connection;
+    connection.Open(ConnectionString(folder.WithDatabase(), kPassword));
+    connection.BeginTrans();
+    connection.Execute("insert into 部门表 (部门名称) values('甲')");
+    connection.RollbackTrans();
+    connection.BeginTrans();
+    connection.Execute("insert into 部门表 (部门名称) values('乙')");
+    connection.CommitTrans();
+    ado::Recordset rs;
+    rs.Open("select count(*) as n, max(部门名称) as m from 部门表", connection);
+    EXPECT_EQ(rs.Fields()["n"].Value().toInt(), 1);
+    EXPECT_EQ(rs.Fields()["m"].Text(), "乙");
+}
+} // namespace

@@ -1,0 +1,6 @@
+#include "support/RecordingShell.h"
+
+RecordingShell& RecordingShell::Instance() {
+    static RecordingShell instance;
+    return instance;
+}
