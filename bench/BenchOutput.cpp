@@ -2,7 +2,6 @@
 
 #include <QFile>
 #include <QJsonDocument>
-
 #include <algorithm>
 #include <chrono>
 #include <cstdio>

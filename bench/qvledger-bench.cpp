@@ -10,7 +10,6 @@
 #include <QFileInfo>
 #include <QHash>
 #include <QJsonObject>
-
 #include <cstdio>
 
 namespace {
@@ -35,7 +34,8 @@ Arguments parse(const QStringList& args) {
     for (int i = 2; i < args.size(); ++i) {
         const QString& arg = args.at(i);
         if (arg.startsWith(QStringLiteral("--"))) {
-            const bool flag = i + 1 >= args.size() || args.at(i + 1).startsWith(QStringLiteral("--"));
+            const bool flag =
+                i + 1 >= args.size() || args.at(i + 1).startsWith(QStringLiteral("--"));
             parsed.options.insert(arg, flag ? QStringLiteral("1") : args.at(++i));
         } else {
             parsed.positional.push_back(arg);
@@ -105,10 +105,8 @@ int runOpen(const Arguments& args) {
     for (int i = 0; i < repeat; ++i) {
         times.push_back(Bench::TimeMs([&] { ok = ok && openAndReadOneRow(db); }));
     }
-    Bench::PrintFigures({{"op", "open"},
-                         {"ms", Bench::Median(times)},
-                         {"first_ms", first},
-                         {"repeat", repeat}});
+    Bench::PrintFigures(
+        {{"op", "open"}, {"ms", Bench::Median(times)}, {"first_ms", first}, {"repeat", repeat}});
     return ok ? 0 : 1;
 }
 } // namespace

@@ -31,9 +31,13 @@ void MDIForm1::closeEvent(QCloseEvent* event) {
     event->accept();
 }
 
-void MDIForm1::MDIForm_Unload() { 备份(); }
+void MDIForm1::MDIForm_Unload() {
+    备份();
+}
 
-void MDIForm1::备份() { Backup::Run(App::Path(), Clock::Today()); }
+void MDIForm1::备份() {
+    Backup::Run(App::Path(), Clock::Today());
+}
 
 void MDIForm1::buildMenus() {
     QMenu* file = addTopMenu("menu文件", QStringLiteral("文件(&F)"));
@@ -97,9 +101,13 @@ void MDIForm1::addSeparator(QMenu* menu, const char* name) {
     menu->addSeparator()->setObjectName(QString::fromUtf8(name));
 }
 
-void MDIForm1::openPage(const QString& address) { Shell::OpenUrl(address); }
+void MDIForm1::openPage(const QString& address) {
+    Shell::OpenUrl(address);
+}
 
-void MDIForm1::menu退出_Click() { close(); }
+void MDIForm1::menu退出_Click() {
+    close();
+}
 
 void MDIForm1::menu下载数据库引擎_Click() {
     openPage(WebSites::Vendor() + QStringLiteral("/components/"));
@@ -121,6 +129,10 @@ void MDIForm1::menu软件定制_Click() {
     openPage(WebSites::Vendor() + QStringLiteral("/customware.htm"));
 }
 
-void MDIForm1::menu网站一_Click() { openPage(WebSites::SecondBrand() + QStringLiteral("/")); }
+void MDIForm1::menu网站一_Click() {
+    openPage(WebSites::SecondBrand() + QStringLiteral("/"));
+}
 
-void MDIForm1::menu网站二_Click() { openPage(WebSites::Vendor() + QStringLiteral("/")); }
+void MDIForm1::menu网站二_Click() {
+    openPage(WebSites::Vendor() + QStringLiteral("/"));
+}

@@ -47,11 +47,11 @@ CREATE TABLE 部门表 (
 } // namespace
 
 QStringList TrainingFields() {
-    return {QStringLiteral("id"),     QStringLiteral("部门"),     QStringLiteral("新进员工"),
-            QStringLiteral("法规"),   QStringLiteral("SOP"),      QStringLiteral("专业技术"),
-            QStringLiteral("内外训"), QStringLiteral("训练时间"), QStringLiteral("SOP编号"),
-            QStringLiteral("SOP版次"), QStringLiteral("SOP名称"), QStringLiteral("教育训练名称"),
-            QStringLiteral("主讲人"), QStringLiteral("参加人员")};
+    return {QStringLiteral("id"),      QStringLiteral("部门"),     QStringLiteral("新进员工"),
+            QStringLiteral("法规"),    QStringLiteral("SOP"),      QStringLiteral("专业技术"),
+            QStringLiteral("内外训"),  QStringLiteral("训练时间"), QStringLiteral("SOP编号"),
+            QStringLiteral("SOP版次"), QStringLiteral("SOP名称"),  QStringLiteral("教育训练名称"),
+            QStringLiteral("主讲人"),  QStringLiteral("参加人员")};
 }
 
 bool CreateEmptyDatabase(const QString& path, const QString& password) {

@@ -5,14 +5,13 @@
 
 #include <QCoreApplication>
 #include <QDir>
-
 #include <cstdio>
 
 int main(int argc, char** argv) {
     QCoreApplication app(argc, argv);
     const QStringList args = app.arguments();
-    const QString path = args.size() > 1 ? args.at(1)
-                                         : QDir(app.applicationDirPath()).filePath("data.db");
+    const QString path =
+        args.size() > 1 ? args.at(1) : QDir(app.applicationDirPath()).filePath("data.db");
     try {
         if (Schema::CreateEmptyDatabase(path, QString::fromLatin1(kDefaultDatabasePassword))) {
             std::printf("created %s\n", qPrintable(QDir::toNativeSeparators(path)));

@@ -22,8 +22,8 @@ std::optional<QDateTime> build(int year, int month, int day, const QRegularExpre
     if (!date.isValid()) {
         return std::nullopt;
     }
-    const auto time = parseTime(m.captured(timeGroup), m.captured(timeGroup + 1),
-                                m.captured(timeGroup + 2));
+    const auto time =
+        parseTime(m.captured(timeGroup), m.captured(timeGroup + 1), m.captured(timeGroup + 2));
     if (!time) {
         return std::nullopt;
     }
@@ -57,8 +57,7 @@ QVariant DateFromStored(const QString& stored) {
     if (date.isValid()) {
         return date;
     }
-    const QDateTime dateTime =
-        QDateTime::fromString(stored, QStringLiteral("yyyy-MM-dd hh:mm:ss"));
+    const QDateTime dateTime = QDateTime::fromString(stored, QStringLiteral("yyyy-MM-dd hh:mm:ss"));
     if (dateTime.isValid()) {
         return dateTime;
     }

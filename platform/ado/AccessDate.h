@@ -3,7 +3,6 @@
 #include <QDateTime>
 #include <QString>
 #include <QVariant>
-
 #include <optional>
 
 // How dates are written in SQL text and how they are kept in the file.

@@ -5,7 +5,9 @@
 
 namespace ado {
 namespace {
-bool isWordChar(QChar c) { return c.isLetterOrNumber() || c == u'_' || c.unicode() > 0x7f; }
+bool isWordChar(QChar c) {
+    return c.isLetterOrNumber() || c == u'_' || c.unicode() > 0x7f;
+}
 
 class Rewriter {
 public:
@@ -140,6 +142,8 @@ private:
 };
 } // namespace
 
-QString RewriteAccessSql(const QString& sql) { return Rewriter(sql).run(); }
+QString RewriteAccessSql(const QString& sql) {
+    return Rewriter(sql).run();
+}
 
 } // namespace ado

@@ -1,9 +1,8 @@
 #include "platform/ado/CipherKey.h"
 
-#include <nettle/pbkdf2.h>
-
 #include <map>
 #include <mutex>
+#include <nettle/pbkdf2.h>
 #include <utility>
 
 namespace ado {

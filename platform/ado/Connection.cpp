@@ -4,7 +4,6 @@
 #include "platform/ado/Database.h"
 
 #include <QHash>
-
 #include <sqlite3.h>
 
 namespace ado {
@@ -51,7 +50,9 @@ long long Connection::Execute(const QString& sql, int) {
     return sqlite3_changes(database_->Handle());
 }
 
-void Connection::Close() { database_.reset(); }
+void Connection::Close() {
+    database_.reset();
+}
 
 void Connection::BeginTrans() {
     requireOpen(database_);

@@ -3,7 +3,6 @@
 #include "platform/ado/Ado.h"
 
 #include <QString>
-
 #include <memory>
 
 namespace ado {

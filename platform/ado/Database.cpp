@@ -4,18 +4,18 @@
 #include "platform/ado/Ado.h"
 #include "platform/ado/CipherKey.h"
 
-#include <optional>
-
 #include <QFile>
 #include <QFileInfo>
-
+#include <optional>
 #include <sqlite3.h>
 
 namespace ado::detail {
 namespace {
 constexpr int kBusyTimeoutMs = 3000;
 
-void deletePattern(void* p) { delete static_cast<LikePattern*>(p); }
+void deletePattern(void* p) {
+    delete static_cast<LikePattern*>(p);
+}
 
 // like(pattern, text): the function behind "text LIKE pattern".
 void accessLike(sqlite3_context* ctx, int, sqlite3_value** argv) {
@@ -68,14 +68,15 @@ QByteArray readSalt(const QString& path) {
     return salt;
 }
 
-void closeQuietly(sqlite3* db) { sqlite3_close_v2(db); }
+void closeQuietly(sqlite3* db) {
+    sqlite3_close_v2(db);
+}
 } // namespace
 
 std::shared_ptr<Database> Database::Open(const QString& source, const QString& password) {
     // A data source may be written as a file:/// URL.
-    const QString path = source.startsWith(QStringLiteral("file:///"), Qt::CaseInsensitive)
-                             ? source.mid(7)
-                             : source;
+    const QString path =
+        source.startsWith(QStringLiteral("file:///"), Qt::CaseInsensitive) ? source.mid(7) : source;
     if (!QFileInfo(path).isFile()) {
         throw Error(describeOpenFailure(SQLITE_CANTOPEN, path, nullptr));
     }
@@ -118,7 +119,9 @@ void Database::Create(const QString& path, const QString& password, const QStrin
     database->Exec(statements);
 }
 
-Database::~Database() { closeQuietly(db_); }
+Database::~Database() {
+    closeQuietly(db_);
+}
 
 void Database::Exec(const QString& statements) {
     char* message = nullptr;
@@ -131,6 +134,8 @@ void Database::Exec(const QString& statements) {
     }
 }
 
-QString Database::LastError() const { return QString::fromUtf8(sqlite3_errmsg(db_)); }
+QString Database::LastError() const {
+    return QString::fromUtf8(sqlite3_errmsg(db_));
+}
 
 } // namespace ado::detail

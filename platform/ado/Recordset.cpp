@@ -145,7 +145,7 @@ QVariant toNumber(const QVariant& value, int type) {
         return d;
     }
     const qint64 n = value.typeId() == QMetaType::Bool ? (value.toBool() ? 1 : 0)
-                                                        : value.toString().trimmed().toLongLong(&ok);
+                                                       : value.toString().trimmed().toLongLong(&ok);
     if (!ok && value.typeId() != QMetaType::Bool) {
         throw Error(kTypeMismatch);
     }
@@ -214,7 +214,9 @@ void finalize(sqlite3_stmt*& stmt) {
 }
 } // namespace
 
-QString Field::Text() const { return textOf(value_); }
+QString Field::Text() const {
+    return textOf(value_);
+}
 
 void Field::SetValue(const QVariant& value) {
     owner_->beginEdit();
@@ -259,7 +261,9 @@ Field& FieldList::operator[](const QString& name) {
 
 Recordset::Recordset() = default;
 
-Recordset::~Recordset() { Close(); }
+Recordset::~Recordset() {
+    Close();
+}
 
 void Recordset::Open(const QString& sql, Connection& connection, int, int lockType, int) {
     if (stmt_ != nullptr) {
@@ -270,8 +274,8 @@ void Recordset::Open(const QString& sql, Connection& connection, int, int lockTy
     }
     const QByteArray text = RewriteAccessSql(sql).toUtf8();
     sqlite3* db = connection.Database()->Handle();
-    if (sqlite3_prepare_v2(db, text.constData(), static_cast<int>(text.size()), &stmt_,
-                           nullptr) != SQLITE_OK ||
+    if (sqlite3_prepare_v2(db, text.constData(), static_cast<int>(text.size()), &stmt_, nullptr) !=
+            SQLITE_OK ||
         stmt_ == nullptr) {
         const QString description = connection.Database()->LastError();
         finalize(stmt_);
@@ -414,18 +418,20 @@ void Recordset::insertRow() {
     QString marks;
     for (const Field& field : fields_.fields_) {
         if (field.changed_) {
-            columns += (columns.isEmpty() ? QString() : QStringLiteral(",")) + quoteName(field.column_);
+            columns +=
+                (columns.isEmpty() ? QString() : QStringLiteral(",")) + quoteName(field.column_);
             marks += marks.isEmpty() ? QStringLiteral("?") : QStringLiteral(",?");
         }
     }
     sqlite3* db = database_->Handle();
     if (insert_ == nullptr || columns != insertColumns_) {
         finalize(insert_);
-        const QByteArray sql = (columns.isEmpty()
-                                    ? QStringLiteral("INSERT INTO %1 DEFAULT VALUES").arg(quoteName(table_))
-                                    : QStringLiteral("INSERT INTO %1 (%2) VALUES (%3)")
-                                          .arg(quoteName(table_), columns, marks))
-                                   .toUtf8();
+        const QByteArray sql =
+            (columns.isEmpty()
+                 ? QStringLiteral("INSERT INTO %1 DEFAULT VALUES").arg(quoteName(table_))
+                 : QStringLiteral("INSERT INTO %1 (%2) VALUES (%3)")
+                       .arg(quoteName(table_), columns, marks))
+                .toUtf8();
         if (sqlite3_prepare_v2(db, sql.constData(), static_cast<int>(sql.size()), &insert_,
                                nullptr) != SQLITE_OK) {
             const QString description = database_->LastError();

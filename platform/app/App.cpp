@@ -6,18 +6,28 @@
 
 namespace App {
 
-QString Title() { return QStringLiteral("Quorvane制药GMP教育训练管理"); }
+QString Title() {
+    return QStringLiteral("Quorvane制药GMP教育训练管理");
+}
 
-int Major() { return QVLEDGER_VERSION_MAJOR; }
+int Major() {
+    return QVLEDGER_VERSION_MAJOR;
+}
 
-int Minor() { return QVLEDGER_VERSION_MINOR; }
+int Minor() {
+    return QVLEDGER_VERSION_MINOR;
+}
 
-int Revision() { return QVLEDGER_VERSION_PATCH; }
+int Revision() {
+    return QVLEDGER_VERSION_PATCH;
+}
 
 QString VersionText() {
     return QStringLiteral("%1.%2.%3").arg(Major()).arg(Minor()).arg(Revision());
 }
 
-QString Path() { return QCoreApplication::applicationDirPath(); }
+QString Path() {
+    return QCoreApplication::applicationDirPath();
+}
 
 } // namespace App

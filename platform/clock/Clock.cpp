@@ -8,10 +8,16 @@ QDateTime& fixedNow() {
 }
 } // namespace
 
-QDateTime Now() { return fixedNow().isValid() ? fixedNow() : QDateTime::currentDateTime(); }
+QDateTime Now() {
+    return fixedNow().isValid() ? fixedNow() : QDateTime::currentDateTime();
+}
 
-QDate Today() { return Now().date(); }
+QDate Today() {
+    return Now().date();
+}
 
-void SetFixedNow(const QDateTime& now) { fixedNow() = now; }
+void SetFixedNow(const QDateTime& now) {
+    fixedNow() = now;
+}
 
 } // namespace Clock

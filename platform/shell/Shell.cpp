@@ -32,7 +32,9 @@ ShellService* SetShellService(ShellService* service) {
     return previous;
 }
 
-void OpenUrl(const QString& url) { service().OpenUrl(url); }
+void OpenUrl(const QString& url) {
+    service().OpenUrl(url);
+}
 
 void StartProgram(const QString& program, const QStringList& arguments) {
     service().StartProgram(program, arguments);

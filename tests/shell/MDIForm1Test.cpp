@@ -1,6 +1,7 @@
+#include "shell/MDIForm1.h"
+
 #include "platform/app/App.h"
 #include "platform/clock/Clock.h"
-#include "shell/MDIForm1.h"
 #include "store/Backup.h"
 #include "store/ModuleDataBase.h"
 #include "support/QvTest.h"
@@ -51,9 +52,13 @@ TEST_F(MDIForm1Test, HasTheWholeMenuTree) {
     }
     EXPECT_EQ(topLevel, QStringList({"menu文件", "menu训练", "menu工具", "menu帮助", "menu编辑"}));
     expectMenu(form, "menu文件", "文件(&F)",
-               {{"menu添加部门", "添加部门"}, {"menu添加人员", "添加人员"}, {"uitui8976", "-"},
-                {"menu导入数据", "导入数据"}, {"menu导出到文件", "导出到文件"},
-                {"strewt34534", "-"}, {"menu退出", "退出"}});
+               {{"menu添加部门", "添加部门"},
+                {"menu添加人员", "添加人员"},
+                {"uitui8976", "-"},
+                {"menu导入数据", "导入数据"},
+                {"menu导出到文件", "导出到文件"},
+                {"strewt34534", "-"},
+                {"menu退出", "退出"}});
     expectMenu(form, "menu训练", "训练(&E)",
                {{"menu添加", "添加训练记录"}, {"menu查询", "查询和修改训练记录"}});
     expectMenu(form, "menu工具", "工具(&T)", {{"menu设置", "设置"}});

@@ -1,9 +1,9 @@
 #include "store/Backup.h"
+
 #include "support/TestFolder.h"
 
 #include <QDir>
 #include <QFile>
-
 #include <gtest/gtest.h>
 
 namespace {
@@ -14,8 +14,8 @@ QByteArray contents(const QString& path) {
 
 TEST(Backup, CopiesOnlyOnTheFifthFifteenthAndTwentyFifth) {
     const std::vector<std::pair<QDate, bool>> days = {
-        {QDate(2015, 3, 5), true},  {QDate(2015, 3, 15), true}, {QDate(2015, 3, 25), true},
-        {QDate(2015, 3, 1), false}, {QDate(2015, 3, 10), false}, {QDate(2015, 3, 31), false},
+        {QDate(2015, 3, 5), true},   {QDate(2015, 3, 15), true},  {QDate(2015, 3, 25), true},
+        {QDate(2015, 3, 1), false},  {QDate(2015, 3, 10), false}, {QDate(2015, 3, 31), false},
         {QDate(2015, 3, 24), false}, {QDate(2016, 2, 29), false}};
     for (const auto& [day, taken] : days) {
         TestFolder folder;

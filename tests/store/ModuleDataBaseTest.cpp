@@ -1,6 +1,7 @@
+#include "store/ModuleDataBase.h"
+
 #include "platform/ado/Connection.h"
 #include "platform/ado/Recordset.h"
-#include "store/ModuleDataBase.h"
 #include "support/QvTest.h"
 #include "support/TestFolder.h"
 
@@ -21,7 +22,8 @@ TEST_F(OpenDatabaseTest, EmptyArgumentsOpenDatabasePathWithTheDefaultPassword) {
     EXPECT_TRUE(OpenDatabase(connection));
     EXPECT_EQ(connection.State(), ado::adStateOpen);
     // An open connection is closed and opened again.
-    EXPECT_TRUE(OpenDatabase(connection, DatabasePath, QString::fromLatin1(kDefaultDatabasePassword)));
+    EXPECT_TRUE(
+        OpenDatabase(connection, DatabasePath, QString::fromLatin1(kDefaultDatabasePassword)));
     EXPECT_EQ(connection.State(), ado::adStateOpen);
 }
 
@@ -42,8 +44,9 @@ TEST_F(OpenDatabaseTest, EachFailureGivesItsMessage) {
     ScriptedMessages::Instance().Expect(Icon::Critical, "找不到数据库文件!");
     EXPECT_FALSE(OpenDatabase(connection, folder.Path()));
 
-    ScriptedMessages::Instance().Expect(
-        Icon::Critical, "连接数据库出错：无法识别的数据库格式“" + db + "”，或数据库密码无效。" + engineHint);
+    ScriptedMessages::Instance().Expect(Icon::Critical, "连接数据库出错：无法识别的数据库格式“" +
+                                                            db + "”，或数据库密码无效。" +
+                                                            engineHint);
     EXPECT_FALSE(OpenDatabase(connection, db, "wrong"));
     EXPECT_EQ(connection.State(), ado::adStateClosed);
 
@@ -52,9 +55,9 @@ TEST_F(OpenDatabaseTest, EachFailureGivesItsMessage) {
     ASSERT_TRUE(file.open(QIODevice::WriteOnly));
     file.write(QByteArray(4096, '\x01'));
     file.close();
-    ScriptedMessages::Instance().Expect(
-        Icon::Critical,
-        "连接数据库出错：无法识别的数据库格式“" + damaged + "”，或数据库密码无效。" + engineHint);
+    ScriptedMessages::Instance().Expect(Icon::Critical, "连接数据库出错：无法识别的数据库格式“" +
+                                                            damaged + "”，或数据库密码无效。" +
+                                                            engineHint);
     EXPECT_FALSE(OpenDatabase(connection, damaged));
 }
 
@@ -81,7 +84,8 @@ TEST(ConnectionString, IsPlainConcatenation) {
 
 TEST(SqlQuote, DoublesEveryApostropheAndNothingElse) {
     const std::vector<std::pair<QString, QString>> cases = {
-        {"O'Neil", "O''Neil"}, {"''", "''''"}, {"质量部", "质量部"}, {"", ""},
+        {"O'Neil", "O''Neil"}, {"''", "''''"},
+        {"质量部", "质量部"},  {"", ""},
         {"'a'b'", "''a''b''"}, {"\"x\" %_[", "\"x\" %_["}};
     for (const auto& [in, out] : cases) {
         EXPECT_EQ(SqlQuote(in), out) << in.toStdString();
@@ -91,19 +95,18 @@ TEST(SqlQuote, DoublesEveryApostropheAndNothingElse) {
 TEST(CheckFileExists, AcceptsPlainPathsAndFileUrls) {
     TestFolder folder;
     const QString db = folder.WithDatabase();
-    const std::vector<std::pair<QString, bool>> cases = {
-        {db, true},
-        {"  " + db + "  ", true},
-        {"file://" + db, true},
-        {"FILE://" + db, true},
-        {" File://" + db + " ", true},
-        {folder.Path(), false},
-        {"file://" + folder.Path(), false},
-        {folder.File("none.db"), false},
-        {"", false},
-        {"   ", false},
-        {"file:///", false},
-        {QString(db).replace('/', '\\'), false}};
+    const std::vector<std::pair<QString, bool>> cases = {{db, true},
+                                                         {"  " + db + "  ", true},
+                                                         {"file://" + db, true},
+                                                         {"FILE://" + db, true},
+                                                         {" File://" + db + " ", true},
+                                                         {folder.Path(), false},
+                                                         {"file://" + folder.Path(), false},
+                                                         {folder.File("none.db"), false},
+                                                         {"", false},
+                                                         {"   ", false},
+                                                         {"file:///", false},
+                                                         {QString(db).replace('/', '\\'), false}};
     for (const auto& [path, exists] : cases) {
         EXPECT_EQ(CheckFileExists(path), exists) << path.toStdString();
     }

@@ -1,12 +1,12 @@
+#include "store/Schema.h"
+
 #include "platform/ado/Connection.h"
 #include "platform/ado/Recordset.h"
 #include "store/ModuleDataBase.h"
-#include "store/Schema.h"
 #include "support/TestFolder.h"
 
 #include <QDir>
 #include <QFile>
-
 #include <gtest/gtest.h>
 
 namespace {
@@ -26,9 +26,10 @@ TEST(Schema, TablesHaveTheirFieldsInOrder) {
     ado::Connection connection;
     ASSERT_TRUE(OpenDatabase(connection));
     EXPECT_EQ(fieldNames(connection, "训练表"), Schema::TrainingFields());
-    EXPECT_EQ(Schema::TrainingFields(),
-              QStringList({"id", "部门", "新进员工", "法规", "SOP", "专业技术", "内外训", "训练时间",
-                           "SOP编号", "SOP版次", "SOP名称", "教育训练名称", "主讲人", "参加人员"}));
+    EXPECT_EQ(
+        Schema::TrainingFields(),
+        QStringList({"id", "部门", "新进员工", "法规", "SOP", "专业技术", "内外训", "训练时间",
+                     "SOP编号", "SOP版次", "SOP名称", "教育训练名称", "主讲人", "参加人员"}));
     EXPECT_EQ(fieldNames(connection, "员工表"),
               QStringList({"id", "姓名", "部门", "职务", "员工编号", "学历", "到职日"}));
     EXPECT_EQ(fieldNames(connection, "部门表"), QStringList({"id", "部门名称"}));

@@ -4,7 +4,6 @@
 #include "store/Schema.h"
 
 #include <QFile>
-
 #include <gtest/gtest.h>
 
 namespace {
@@ -19,9 +18,13 @@ const QString& templateDatabase() {
 }
 } // namespace
 
-TestFolder::TestFolder() { EXPECT_TRUE(dir_.isValid()); }
+TestFolder::TestFolder() {
+    EXPECT_TRUE(dir_.isValid());
+}
 
-TestFolder::~TestFolder() { DatabasePath.clear(); }
+TestFolder::~TestFolder() {
+    DatabasePath.clear();
+}
 
 QString TestFolder::WithDatabase() {
     const QString path = File(QStringLiteral("data.db"));

@@ -5,7 +5,6 @@
 
 #include <QApplication>
 #include <QStandardPaths>
-
 #include <gtest/gtest.h>
 
 namespace {

@@ -1,5 +1,6 @@
-#include "platform/ado/AccessDate.h"
 #include "platform/ado/AccessDialect.h"
+
+#include "platform/ado/AccessDate.h"
 #include "platform/ado/Ado.h"
 
 #include <gtest/gtest.h>

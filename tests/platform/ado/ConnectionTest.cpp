@@ -1,11 +1,11 @@
 #include "platform/ado/Connection.h"
+
 #include "platform/ado/Recordset.h"
 #include "store/ModuleDataBase.h"
 #include "support/TestFolder.h"
 
 #include <QFile>
 #include <QProcess>
-
 #include <gtest/gtest.h>
 
 namespace {
@@ -74,8 +74,8 @@ TEST(Connection, FailsClearlyOnWrongPasswordDamagedForeignOrMissingFiles) {
 TEST(Connection, SharesFilesWithTheCommandLineEngine) {
     TestFolder folder;
     const QString ours = folder.WithDatabase();
-    const QString listing =
-        runSqlcipher(ours, "PRAGMA key='" + kPassword + "';\n.tables\nPRAGMA table_info(员工表);\n");
+    const QString listing = runSqlcipher(ours, "PRAGMA key='" + kPassword +
+                                                   "';\n.tables\nPRAGMA table_info(员工表);\n");
     EXPECT_TRUE(listing.contains("训练表")) << listing.toStdString();
     EXPECT_TRUE(listing.contains("部门表"));
     EXPECT_TRUE(listing.contains("1|姓名|TEXT(255)|0||0"));

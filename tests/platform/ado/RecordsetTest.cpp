@@ -1,5 +1,6 @@
-#include "platform/ado/Connection.h"
 #include "platform/ado/Recordset.h"
+
+#include "platform/ado/Connection.h"
 #include "store/ModuleDataBase.h"
 #include "support/TestFolder.h"
 
@@ -45,13 +46,13 @@ TEST_F(RecordsetTest, FieldsComeInTableOrderWithTheirTypes) {
     rs.Open("select * from  训练表 where 1=2", connection);
     EXPECT_TRUE(rs.Eof());
     const std::vector<std::pair<QString, int>> expected = {
-        {"id", ado::adInteger},         {"部门", ado::adVarWChar},
-        {"新进员工", ado::adBoolean},   {"法规", ado::adBoolean},
-        {"SOP", ado::adBoolean},        {"专业技术", ado::adBoolean},
-        {"内外训", ado::adVarWChar},    {"训练时间", ado::adDate},
-        {"SOP编号", ado::adVarWChar},   {"SOP版次", ado::adVarWChar},
-        {"SOP名称", ado::adVarWChar},   {"教育训练名称", ado::adVarWChar},
-        {"主讲人", ado::adVarWChar},    {"参加人员", ado::adLongVarWChar}};
+        {"id", ado::adInteger},       {"部门", ado::adVarWChar},
+        {"新进员工", ado::adBoolean}, {"法规", ado::adBoolean},
+        {"SOP", ado::adBoolean},      {"专业技术", ado::adBoolean},
+        {"内外训", ado::adVarWChar},  {"训练时间", ado::adDate},
+        {"SOP编号", ado::adVarWChar}, {"SOP版次", ado::adVarWChar},
+        {"SOP名称", ado::adVarWChar}, {"教育训练名称", ado::adVarWChar},
+        {"主讲人", ado::adVarWChar},  {"参加人员", ado::adLongVarWChar}};
     ASSERT_EQ(rs.Fields().Count(), static_cast<int>(expected.size()));
     for (int i = 0; i < rs.Fields().Count(); ++i) {
         EXPECT_EQ(rs.Fields()[i].Name(), expected[static_cast<size_t>(i)].first);
@@ -100,8 +101,8 @@ TEST_F(RecordsetTest, ChangesTheCurrentRowOnlyWhenOpenedForUpdate) {
         EXPECT_THROW(readOnly.Fields()["部门"].SetValue(QString("生产部")), ado::Error);
     }
     ado::Recordset rs;
-    rs.Open("select * from 训练表 where id=" + QString::number(id), connection,
-            ado::adOpenKeyset, ado::adLockOptimistic);
+    rs.Open("select * from 训练表 where id=" + QString::number(id), connection, ado::adOpenKeyset,
+            ado::adLockOptimistic);
     rs.Fields()["部门"].SetValue(QString("生产部"));
     rs.Fields()["训练时间"].SetValue(QDate(2015, 1, 2));
     EXPECT_THROW(rs.Fields()["训练时间"].SetValue(QString("明天")), ado::Error);
@@ -118,11 +119,13 @@ TEST_F(RecordsetTest, AccessDialectWorksThroughTheEngine) {
     addTraining("QA部", "洁净区", QDate(2015, 1, 1));
     EXPECT_EQ(courses("select * from 训练表 where 教育训练名称 like '%GMP%' order by 训练时间 asc"),
               QStringList({"GMP基础", "gmp进阶"}));
-    EXPECT_EQ(courses("select * from 训练表 where (训练时间 between #2014-01-01# and #2014-12-31#)"),
-              QStringList({"GMP基础", "gmp进阶"}));
+    EXPECT_EQ(
+        courses("select * from 训练表 where (训练时间 between #2014-01-01# and #2014-12-31#)"),
+        QStringList({"GMP基础", "gmp进阶"}));
     EXPECT_EQ(courses("select * from 训练表 where 新进员工=True"), QStringList({"GMP基础"}));
     EXPECT_EQ(courses("select * from 训练表 where 部门='qa部'"), QStringList({"洁净区"}));
-    EXPECT_EQ(courses("select * from 训练表 where 训练时间 like '%2015%'"), QStringList({"洁净区"}));
+    EXPECT_EQ(courses("select * from 训练表 where 训练时间 like '%2015%'"),
+              QStringList({"洁净区"}));
     EXPECT_EQ(connection.Execute("delete * from 训练表 where 部门 like '质量%'"), 1);
     EXPECT_EQ(courses("select * from 训练表 order by id"), QStringList({"gmp进阶", "洁净区"}));
 }
