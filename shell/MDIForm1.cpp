@@ -3,6 +3,9 @@
 #include "platform/app/App.h"
 #include "platform/clock/Clock.h"
 #include "platform/shell/Shell.h"
+#include "platform/ui/Modal.h"
+#include "refdata/fAddDep.h"
+#include "refdata/fSelectMen.h"
 #include "shell/WebSites.h"
 #include "store/Backup.h"
 #include "store/ModuleDataBase.h"
@@ -41,8 +44,8 @@ void MDIForm1::备份() {
 
 void MDIForm1::buildMenus() {
     QMenu* file = addTopMenu("menu文件", QStringLiteral("文件(&F)"));
-    addItem(file, "menu添加部门", QStringLiteral("添加部门"));
-    addItem(file, "menu添加人员", QStringLiteral("添加人员"));
+    addItem(file, "menu添加部门", QStringLiteral("添加部门"), &MDIForm1::menu添加部门_Click);
+    addItem(file, "menu添加人员", QStringLiteral("添加人员"), &MDIForm1::menu添加人员_Click);
     addSeparator(file, "uitui8976");
     addItem(file, "menu导入数据", QStringLiteral("导入数据"));
     addItem(file, "menu导出到文件", QStringLiteral("导出到文件"));
@@ -103,6 +106,16 @@ void MDIForm1::addSeparator(QMenu* menu, const char* name) {
 
 void MDIForm1::openPage(const QString& address) {
     Shell::OpenUrl(address);
+}
+
+void MDIForm1::menu添加部门_Click() {
+    fAddDep window(this);
+    ui::ShowModal(window);
+}
+
+void MDIForm1::menu添加人员_Click() {
+    fSelectMen window(this);
+    ui::ShowModal(window);
 }
 
 void MDIForm1::menu退出_Click() {

@@ -15,6 +15,8 @@ public:
     // The hidden 编辑 menu, shown as the search list's pop-up menu.
     QMenu* EditMenu() const { return menu编辑_; }
 
+    void menu添加部门_Click();
+    void menu添加人员_Click();
     void menu退出_Click();
     void menu下载数据库引擎_Click();
     void menu最新版本及教程_Click();

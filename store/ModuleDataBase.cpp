@@ -42,6 +42,10 @@ bool OpenDatabase(ado::Connection& connection, QString path, QString password) {
     }
 }
 
+void ReportDatabaseError(const ado::Error& error) {
+    ui::Critical(QStringLiteral("数据库操作出错：") + error.Description());
+}
+
 QString SqlQuote(const QString& text) {
     return QString(text).replace(u'\'', QStringLiteral("''"));
 }

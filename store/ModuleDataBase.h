@@ -4,7 +4,8 @@
 
 namespace ado {
 class Connection;
-}
+class Error;
+} // namespace ado
 
 // The program's one database file and the helpers every window uses to reach it.
 
@@ -17,6 +18,9 @@ inline constexpr char kDefaultDatabasePassword[] = "mqtrvloxkzbwnjhdcyfa";
 // the default one. On failure the user has been told why (critical message) and the
 // connection is closed.
 bool OpenDatabase(ado::Connection& connection, QString path = {}, QString password = {});
+
+// Tells the user that a statement failed after the file had opened (critical message).
+void ReportDatabaseError(const ado::Error& error);
 
 // The text with every ' doubled, for use inside an SQL string literal.
 QString SqlQuote(const QString& text);

@@ -4,8 +4,10 @@
 #include "platform/clock/Clock.h"
 #include "store/Backup.h"
 #include "store/ModuleDataBase.h"
+#include "support/ModalDriver.h"
 #include "support/QvTest.h"
 #include "support/RecordingShell.h"
+#include "support/TestFolder.h"
 
 #include <QAction>
 #include <QCoreApplication>
@@ -105,6 +107,21 @@ TEST_F(MDIForm1Test, WebLinksOpenTheSitesPages) {
         RecordingShell::Instance().Reset();
         form.findChild<QAction*>(QString::fromUtf8(name))->trigger();
         EXPECT_EQ(RecordingShell::Instance().urls, QStringList({QString::fromUtf8(url)})) << name;
+    }
+}
+
+TEST_F(MDIForm1Test, FileMenuOpensTheDepartmentAndEmployeeWindows) {
+    TestFolder folder;
+    MDIForm1 form;
+    folder.WithDatabase();
+    for (const char* item : {"menu添加部门", "menu添加人员"}) {
+        QString opened;
+        WhenModalShows([&opened](QWidget* modal) {
+            opened = modal->objectName();
+            modal->close();
+        });
+        form.findChild<QAction*>(QString::fromUtf8(item))->trigger();
+        EXPECT_EQ(opened, QString::fromUtf8(item) == "menu添加部门" ? "fAddDep" : "fSelectMen");
     }
 }
 

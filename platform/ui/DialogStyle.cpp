@@ -1,0 +1,16 @@
+#include "platform/ui/DialogStyle.h"
+
+#include "platform/app/App.h"
+
+#include <QDialog>
+
+namespace ui {
+
+void MakeFixedDialog(QDialog& dialog, const QString& caption, int width, int height) {
+    dialog.setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                          Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
+    dialog.setFixedSize(width, height);
+    dialog.setWindowTitle(caption + u'-' + App::Title());
+}
+
+} // namespace ui

@@ -1,0 +1,68 @@
+#pragma once
+
+#include <QDialog>
+
+class ParticipantReceiver;
+class QComboBox;
+class QDateEdit;
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QTreeWidget;
+class QTreeWidgetItem;
+
+// The employee register; also the picker of a training record's participants.
+class fSelectMen : public QDialog {
+public:
+    explicit fSelectMen(QWidget* parent = nullptr);
+
+    // Picker mode: enables 选中, which hands the ticked names to the receiver and closes.
+    void EnablePicking(ParticipantReceiver* receiver);
+
+    void Command1_Click();
+    void Command2_Click();
+    void Command3_Click();
+    void Command4_Click();
+    void Command5_Click();
+    void Command6_Click();
+    void Command7_Click();
+    void Lv1_ItemClick(QTreeWidgetItem* item);
+    // column counted from 1
+    void Lv1_ColumnClick(int column);
+
+    QLabel* Label1;
+    QTreeWidget* Lv1;
+    QPushButton* Command3;
+    QPushButton* Command4;
+    QPushButton* Command6;
+    QPushButton* Command1;
+    QPushButton* Command2;
+    QGroupBox* Frame1;
+    QLineEdit* Text1;
+    QComboBox* Combo1;
+    QLineEdit* TextXL;
+    QLineEdit* TextZW;
+    QLineEdit* TextYGBH;
+    QDateEdit* DTPicker1;
+    QLineEdit* TextID;
+    QPushButton* Command7;
+    QPushButton* Command5;
+
+private:
+    void buildList();
+    void buildFrame();
+    void connectHandlers();
+    void Form_Load();
+    void 导入部门表();
+    void 导入人员表();
+    // True when the name exists; otherwise stores the employee (false also on failure).
+    bool 人员已经存在(const QString& name, const QString& department);
+    void 修改人员信息(int id);
+    void 清空();
+    void setAllTicks(bool ticked);
+
+    ParticipantReceiver* receiver_ = nullptr;
+    int sortColumn_ = 1;
+    bool sortDescending_ = false;
+};

@@ -1,0 +1,25 @@
+#include "support/ModalDriver.h"
+
+#include <QApplication>
+#include <QTimer>
+#include <QWidget>
+#include <gtest/gtest.h>
+
+namespace {
+void poll(std::function<void(QWidget*)> act, int attemptsLeft) {
+    QWidget* modal = QApplication::activeModalWidget();
+    if (modal != nullptr && modal->isVisible()) {
+        act(modal);
+        return;
+    }
+    if (attemptsLeft == 0) {
+        ADD_FAILURE() << "no modal window showed";
+        return;
+    }
+    QTimer::singleShot(10, [act = std::move(act), attemptsLeft] { poll(act, attemptsLeft - 1); });
+}
+} // namespace
+
+void WhenModalShows(std::function<void(QWidget* modal)> act) {
+    QTimer::singleShot(0, [act = std::move(act)] { poll(act, 300); });
+}

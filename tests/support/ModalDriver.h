@@ -1,0 +1,9 @@
+#pragma once
+
+#include <functional>
+
+class QWidget;
+
+// Acts on the next modal window as soon as it shows: the action finds its controls,
+// clicks them and closes it. A window that never shows fails the test.
+void WhenModalShows(std::function<void(QWidget* modal)> act);
