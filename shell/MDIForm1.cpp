@@ -1,18 +1,26 @@
 #include "shell/MDIForm1.h"
 
+#include "platform/ado/Connection.h"
 #include "platform/app/App.h"
 #include "platform/clock/Clock.h"
 #include "platform/shell/Shell.h"
+#include "platform/ui/MessageBox.h"
 #include "platform/ui/Modal.h"
 #include "refdata/fAddDep.h"
 #include "refdata/fSelectMen.h"
 #include "shell/WebSites.h"
 #include "store/Backup.h"
 #include "store/ModuleDataBase.h"
+#include "training/SearchList.h"
+#include "training/fSearch.h"
+#include "training/trainingAdd.h"
 
 #include <QCloseEvent>
+#include <QLabel>
 #include <QMdiArea>
+#include <QMdiSubWindow>
 #include <QMenuBar>
+#include <QPushButton>
 
 MDIForm1::MDIForm1(QWidget* parent) : QMainWindow(parent), area_(new QMdiArea(this)) {
     setObjectName(QStringLiteral("MDIForm1"));
@@ -48,13 +56,13 @@ void MDIForm1::buildMenus() {
     addItem(file, "menu添加人员", QStringLiteral("添加人员"), &MDIForm1::menu添加人员_Click);
     addSeparator(file, "uitui8976");
     addItem(file, "menu导入数据", QStringLiteral("导入数据"));
-    addItem(file, "menu导出到文件", QStringLiteral("导出到文件"));
+    addItem(file, "menu导出到文件", QStringLiteral("导出到文件"), &MDIForm1::menu导出到文件_Click);
     addSeparator(file, "strewt34534");
     addItem(file, "menu退出", QStringLiteral("退出"), &MDIForm1::menu退出_Click);
 
     QMenu* training = addTopMenu("menu训练", QStringLiteral("训练(&E)"));
-    addItem(training, "menu添加", QStringLiteral("添加训练记录"));
-    addItem(training, "menu查询", QStringLiteral("查询和修改训练记录"));
+    addItem(training, "menu添加", QStringLiteral("添加训练记录"), &MDIForm1::menu添加_Click);
+    addItem(training, "menu查询", QStringLiteral("查询和修改训练记录"), &MDIForm1::menu查询_Click);
 
     QMenu* tools = addTopMenu("menu工具", QStringLiteral("工具(&T)"));
     addItem(tools, "menu设置", QStringLiteral("设置"));
@@ -79,8 +87,8 @@ void MDIForm1::buildMenus() {
     addItem(sites, "menu网站二", QStringLiteral("Quorvane软件"), &MDIForm1::menu网站二_Click);
 
     menu编辑_ = addTopMenu("menu编辑", QStringLiteral("编辑"));
-    addItem(menu编辑_, "menu删除", QStringLiteral("删除"));
-    addItem(menu编辑_, "menu修改", QStringLiteral("修改"));
+    addItem(menu编辑_, "menu删除", QStringLiteral("删除"), &MDIForm1::menu删除_Click);
+    addItem(menu编辑_, "menu修改", QStringLiteral("修改"), &MDIForm1::menu修改_Click);
 }
 
 QMenu* MDIForm1::addTopMenu(const char* name, const QString& caption) {
@@ -116,6 +124,75 @@ void MDIForm1::menu添加部门_Click() {
 void MDIForm1::menu添加人员_Click() {
     fSelectMen window(this);
     ui::ShowModal(window);
+}
+
+fSearch& MDIForm1::ShowSearch() {
+    if (search_ == nullptr) {
+        search_ = new fSearch(menu编辑_);
+        QMdiSubWindow* window = area_->addSubWindow(search_);
+        window->setAttribute(Qt::WA_DeleteOnClose);
+        window->showMaximized();
+    }
+    area_->setActiveSubWindow(qobject_cast<QMdiSubWindow*>(search_->parentWidget()));
+    return *search_;
+}
+
+fSearch* MDIForm1::SearchWindow() const {
+    return search_;
+}
+
+void MDIForm1::menu查询_Click() {
+    ShowSearch();
+}
+
+void MDIForm1::menu导出到文件_Click() {
+    ShowSearch().Command2_Click();
+}
+
+void MDIForm1::menu添加_Click() {
+    showMaximized();
+    trainingAdd editor(0, this);
+    ui::ShowModal(editor);
+}
+
+void MDIForm1::menu删除_Click() {
+    if (search_ == nullptr) {
+        return;
+    }
+    SearchList& list = *search_->ListView1;
+    const int row = list.SelectedIndex();
+    if (row >= 0) {
+        const QString id = list.ItemText(row);
+        if (ui::Question(QStringLiteral("确定要删除ID为：") + id + QStringLiteral(" 记录吗?"),
+                         this)) {
+            ado::Connection connection;
+            if (OpenDatabase(connection)) {
+                try {
+                    connection.Execute(QStringLiteral("delete * from 训练表 where id=") + id);
+                    connection.Close();
+                    list.RemoveByKey(list.ItemKey(row));
+                } catch (const ado::Error& error) {
+                    ReportDatabaseError(error);
+                }
+            }
+        }
+    }
+    search_->ShowCount();
+}
+
+void MDIForm1::menu修改_Click() {
+    if (search_ == nullptr) {
+        return;
+    }
+    const int row = search_->ListView1->SelectedIndex();
+    if (row < 0) {
+        return;
+    }
+    trainingAdd editor(search_->ListView1->ItemText(row).toInt(), this);
+    editor.setWindowTitle(QStringLiteral("修改"));
+    editor.Command4->setText(QStringLiteral("保存修改"));
+    editor.Command3->setEnabled(false);
+    ui::ShowModal(editor);
 }
 
 void MDIForm1::menu退出_Click() {

@@ -1,9 +1,11 @@
 #pragma once
 
 #include <QMainWindow>
+#include <QPointer>
 
 class QMdiArea;
 class QMenu;
+class fSearch;
 
 // The main window: a frame for the search window, with the menus that reach every
 // function of the program.
@@ -15,8 +17,17 @@ public:
     // The hidden 编辑 menu, shown as the search list's pop-up menu.
     QMenu* EditMenu() const { return menu编辑_; }
 
+    // The search window, opened (or brought to the front) on demand.
+    fSearch& ShowSearch();
+    fSearch* SearchWindow() const;
+
     void menu添加部门_Click();
     void menu添加人员_Click();
+    void menu导出到文件_Click();
+    void menu添加_Click();
+    void menu查询_Click();
+    void menu删除_Click();
+    void menu修改_Click();
     void menu退出_Click();
     void menu下载数据库引擎_Click();
     void menu最新版本及教程_Click();
@@ -43,4 +54,5 @@ private:
 
     QMdiArea* area_ = nullptr;
     QMenu* menu编辑_ = nullptr;
+    QPointer<fSearch> search_;
 };
