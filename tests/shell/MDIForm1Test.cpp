@@ -4,17 +4,28 @@
 #include "platform/clock/Clock.h"
 #include "store/Backup.h"
 #include "store/ModuleDataBase.h"
+#include "support/DbHelpers.h"
 #include "support/ModalDriver.h"
 #include "support/QvTest.h"
 #include "support/RecordingShell.h"
 #include "support/TestFolder.h"
+#include "support/TrainingRows.h"
+#include "training/SearchList.h"
+#include "training/fSearch.h"
+#include "training/trainingAdd.h"
 
 #include <QAction>
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMdiArea>
+#include <QMdiSubWindow>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPushButton>
+#include <memory>
 
 namespace {
 struct MenuEntry {
@@ -123,6 +134,100 @@ TEST_F(MDIForm1Test, FileMenuOpensTheDepartmentAndEmployeeWindows) {
         form.findChild<QAction*>(QString::fromUtf8(item))->trigger();
         EXPECT_EQ(opened, QString::fromUtf8(item) == "menu添加部门" ? "fAddDep" : "fSelectMen");
     }
+}
+
+class MainWindowRecordsTest : public QvTest {
+protected:
+    void SetUp() override {
+        form = std::make_unique<MDIForm1>();
+        folder.WithDatabase();
+        for (const QString& course : QStringList{"甲课程", "乙课程", "丙课程"}) {
+            TestDb::Training row;
+            row.course = course;
+            TestDb::AddTraining(row);
+        }
+        form->show();
+        search = &form->ShowSearch();
+        search->Text1->setText("课程");
+        search->Command1->click();
+    }
+
+    void select(int row) {
+        search->ListView1->selectionModel()->select(search->ListView1->Model().index(row, 0),
+                                                    QItemSelectionModel::ClearAndSelect |
+                                                        QItemSelectionModel::Rows);
+    }
+
+    void trigger(const char* name) {
+        form->findChild<QAction*>(QString::fromUtf8(name))->trigger();
+    }
+
+    TestFolder folder;
+    std::unique_ptr<MDIForm1> form;
+    fSearch* search = nullptr;
+};
+
+TEST_F(MainWindowRecordsTest, DeleteAsksAndRemovesTheSelectedRow) {
+    search->Label1->setText("stale");
+    trigger("menu删除");
+    EXPECT_EQ(search->Label1->text(), "3条") << "nothing selected: only the count";
+
+    select(1);
+    ScriptedMessages::Instance().Expect(ui::Icon::Question, "确定要删除ID为：2 记录吗?",
+                                        ui::Answer::No);
+    trigger("menu删除");
+    EXPECT_EQ(TestDb::Count("训练表"), 3);
+
+    ScriptedMessages::Instance().Expect(ui::Icon::Question, "确定要删除ID为：2 记录吗?",
+                                        ui::Answer::Yes);
+    trigger("menu删除");
+    EXPECT_EQ(TestDb::Column("select * from 训练表 order by id", "id"), QStringList({"1", "3"}));
+    EXPECT_EQ(search->ListView1->ItemCount(), 2);
+    EXPECT_EQ(search->ListView1->ItemText(1), "3");
+    EXPECT_EQ(search->Label1->text(), "2条");
+}
+
+TEST_F(MainWindowRecordsTest, ModifyOpensTheEditorOnTheRecordThenAddOpensItEmpty) {
+    trigger("menu修改");
+    select(2);
+    WhenModalShows([](QWidget* modal) {
+        auto* editor = dynamic_cast<trainingAdd*>(modal);
+        ASSERT_NE(editor, nullptr);
+        EXPECT_EQ(editor->windowTitle(), "修改");
+        EXPECT_EQ(editor->RecordId, 3);
+        EXPECT_EQ(editor->Text1->text(), "丙课程");
+        EXPECT_EQ(editor->Command4->text(), "保存修改");
+        EXPECT_FALSE(editor->Command3->isEnabled());
+        editor->Text1->setText("丁课程");
+        ScriptedMessages::Instance().Expect(ui::Icon::Information, "修改完成。请重新查询看结果！");
+        editor->Command4->click();
+    });
+    trigger("menu修改");
+    EXPECT_EQ(TestDb::Column("select * from 训练表 where id=3", "教育训练名称"),
+              QStringList({"丁课程"}));
+    EXPECT_EQ(search->ListView1->SubItem(2, 11), "丙课程") << "the list waits for a new search";
+
+    WhenModalShows([](QWidget* modal) {
+        auto* editor = dynamic_cast<trainingAdd*>(modal);
+        ASSERT_NE(editor, nullptr);
+        EXPECT_EQ(editor->RecordId, 0);
+        EXPECT_EQ(editor->Text1->text(), "");
+        EXPECT_EQ(editor->Command4->text(), "保存添加");
+        EXPECT_TRUE(editor->Command3->isEnabled());
+        editor->close();
+    });
+    trigger("menu添加");
+    EXPECT_TRUE(form->isMaximized());
+}
+
+TEST_F(MainWindowRecordsTest, TheSearchMenuReusesTheOpenWindowAndExportNeedsRows) {
+    trigger("menu查询");
+    EXPECT_EQ(form->SearchWindow(), search);
+    EXPECT_EQ(form->Area()->subWindowList().size(), 1);
+    EXPECT_TRUE(form->Area()->subWindowList().first()->isMaximized());
+    search->ListView1->Model().Clear();
+    ScriptedMessages::Instance().Expect(ui::Icon::Critical, "请先查询！");
+    trigger("menu导出到文件");
 }
 
 // The program folder of the tests is the build's bin folder: back up its data.db aside.
