@@ -1,6 +1,7 @@
 // Benchmark and verification tool: runs the program's own code and prints one JSON line
 // of figures last.
 #include "bench/BenchOutput.h"
+#include "bench/SearchBench.h"
 #include "bench/Seeder.h"
 #include "platform/ado/Connection.h"
 #include "platform/ado/Recordset.h"
@@ -28,14 +29,16 @@ struct Arguments {
     }
 };
 
+// Options that take no value.
+const QStringList kFlags = {QStringLiteral("--exact"), QStringLiteral("--cli")};
+
 Arguments parse(const QStringList& args) {
     Arguments parsed;
     parsed.command = args.value(1);
     for (int i = 2; i < args.size(); ++i) {
         const QString& arg = args.at(i);
         if (arg.startsWith(QStringLiteral("--"))) {
-            const bool flag =
-                i + 1 >= args.size() || args.at(i + 1).startsWith(QStringLiteral("--"));
+            const bool flag = kFlags.contains(arg) || i + 1 >= args.size();
             parsed.options.insert(arg, flag ? QStringLiteral("1") : args.at(++i));
         } else {
             parsed.positional.push_back(arg);
@@ -49,7 +52,9 @@ int usage() {
                  "usage:\n"
                  "  qvledger-bench seed --db FILE --records N [--employees M] [--departments K] "
                  "[--seed S]\n"
-                 "  qvledger-bench open --db FILE [--repeat R]\n");
+                 "  qvledger-bench open --db FILE [--repeat R]\n"
+                 "  qvledger-bench search --db FILE [--column NAME] [--exact] [--from yyyy-mm-dd "
+                 "--to yyyy-mm-dd] [--repeat R] [--cli] KEYWORDS...\n");
     return 2;
 }
 
@@ -109,6 +114,22 @@ int runOpen(const Arguments& args) {
         {{"op", "open"}, {"ms", Bench::Median(times)}, {"first_ms", first}, {"repeat", repeat}});
     return ok ? 0 : 1;
 }
+int runSearch(const Arguments& args) {
+    Bench::SearchOptions options;
+    options.db = args.value(QStringLiteral("--db"));
+    options.column = args.value(QStringLiteral("--column"), options.column);
+    options.exact = args.options.contains(QStringLiteral("--exact"));
+    options.from = args.value(QStringLiteral("--from"));
+    options.to = args.value(QStringLiteral("--to"), options.from);
+    options.keywords = args.positional;
+    options.repeat = std::max(1, args.number(QStringLiteral("--repeat"), options.repeat));
+    options.compareWithCli = args.options.contains(QStringLiteral("--cli"));
+    if (options.db.isEmpty() || options.keywords.isEmpty()) {
+        return usage();
+    }
+    Bench::PrintFigures(Bench::RunSearch(options));
+    return 0;
+}
 } // namespace
 
 int main(int argc, char** argv) {
@@ -123,6 +144,9 @@ int main(int argc, char** argv) {
         }
         if (args.command == u"open") {
             return runOpen(args);
+        }
+        if (args.command == u"search") {
+            return runSearch(args);
         }
     } catch (const ado::Error& error) {
         std::fprintf(stderr, "%s\n", qPrintable(error.Description()));

@@ -3,6 +3,7 @@
 #include <QChar>
 #include <QList>
 #include <QString>
+#include <string>
 
 namespace ado {
 namespace {
@@ -90,7 +91,101 @@ std::optional<LikePattern> LikePattern::Compile(std::u32string_view pattern) {
             compiled.tokens_.push_back({Token::Literal, FoldCase(c)});
         }
     }
+    compiled.prepareByteSearch();
     return compiled;
+}
+
+namespace {
+// A character whose every case variant is itself, and that no other character folds to:
+// equal bytes are then the only match. The Kelvin sign folds to k and the long s to s.
+bool matchesByBytes(char32_t c) {
+    if (c < 0x80) {
+        return c != U'k' && c != U's';
+    }
+    return c <= 0x10FFFF && !(c >= 0xD800 && c <= 0xDFFF) && QChar::toCaseFolded(c) == c &&
+           QChar::toLower(c) == c && QChar::toUpper(c) == c && QChar::toTitleCase(c) == c;
+}
+
+void appendUtf8(std::string& out, char32_t c) {
+    if (c < 0x80) {
+        out += static_cast<char>(c);
+    } else if (c < 0x800) {
+        out += static_cast<char>(0xC0 | (c >> 6));
+        out += static_cast<char>(0x80 | (c & 0x3F));
+    } else if (c < 0x10000) {
+        out += static_cast<char>(0xE0 | (c >> 12));
+        out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
+        out += static_cast<char>(0x80 | (c & 0x3F));
+    } else {
+        out += static_cast<char>(0xF0 | (c >> 18));
+        out += static_cast<char>(0x80 | ((c >> 12) & 0x3F));
+        out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
+        out += static_cast<char>(0x80 | (c & 0x3F));
+    }
+}
+
+unsigned char lowerAscii(unsigned char b) {
+    return (b >= 'A' && b <= 'Z') ? b + 32 : b;
+}
+
+bool equalAt(const unsigned char* text, const std::string& literal) {
+    for (size_t i = 0; i < literal.size(); ++i) {
+        if (lowerAscii(text[i]) != static_cast<unsigned char>(literal[i])) {
+            return false;
+        }
+    }
+    return true;
+}
+} // namespace
+
+void LikePattern::prepareByteSearch() {
+    size_t first = 0;
+    size_t last = tokens_.size();
+    anchoredStart_ = first == last || tokens_[first].kind != Token::AnyRun;
+    if (!anchoredStart_) {
+        ++first;
+    }
+    anchoredEnd_ = first == last || tokens_[last - 1].kind != Token::AnyRun;
+    if (!anchoredEnd_ && last > first) {
+        --last;
+    }
+    for (size_t i = first; i < last; ++i) {
+        if (tokens_[i].kind != Token::Literal || !matchesByBytes(tokens_[i].ch)) {
+            return;
+        }
+        appendUtf8(literal_, tokens_[i].ch);
+    }
+    byteSearch_ = true;
+}
+
+bool LikePattern::MatchesUtf8(const unsigned char* text, int size, std::u32string& buffer) const {
+    if (byteSearch_) {
+        return matchesBytes(text, size);
+    }
+    DecodeUtf8(text, size, buffer);
+    return Matches(buffer);
+}
+
+bool LikePattern::matchesBytes(const unsigned char* text, int size) const {
+    const auto length = static_cast<int>(literal_.size());
+    if (length > size) {
+        return false;
+    }
+    if (anchoredStart_ && anchoredEnd_) {
+        return length == size && equalAt(text, literal_);
+    }
+    if (anchoredStart_) {
+        return equalAt(text, literal_);
+    }
+    if (anchoredEnd_) {
+        return equalAt(text + size - length, literal_);
+    }
+    for (int at = 0; at + length <= size; ++at) {
+        if (equalAt(text + at, literal_)) {
+            return true;
+        }
+    }
+    return false;
 }
 
 bool LikePattern::matchesOne(const Token& token, char32_t folded) const {
@@ -147,7 +242,10 @@ std::optional<bool> AccessLike(QStringView pattern, QStringView text) {
     if (!compiled) {
         return std::nullopt;
     }
-    return compiled->Matches(toCodePoints(text));
+    const QByteArray utf8 = text.toUtf8();
+    std::u32string buffer;
+    return compiled->MatchesUtf8(reinterpret_cast<const unsigned char*>(utf8.constData()),
+                                 static_cast<int>(utf8.size()), buffer);
 }
 
 } // namespace ado

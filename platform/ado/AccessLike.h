@@ -17,6 +17,9 @@ public:
 
     bool Matches(std::u32string_view text) const;
 
+    // UTF-8 text; buffer is scratch space for the decoded text.
+    bool MatchesUtf8(const unsigned char* text, int size, std::u32string& buffer) const;
+
 private:
     struct Token {
         enum Kind { Literal, AnyOne, AnyRun, Class } kind;
@@ -30,6 +33,16 @@ private:
     };
 
     bool matchesOne(const Token& token, char32_t folded) const;
+    void prepareByteSearch();
+    // A pattern that is one plain text with % at either end or both is matched on the
+    // UTF-8 bytes directly.
+    bool matchesBytes(const unsigned char* text, int size) const;
+
+    // Set when the byte search applies: the literal in UTF-8, ASCII letters in lower case.
+    bool byteSearch_ = false;
+    bool anchoredStart_ = false;
+    bool anchoredEnd_ = false;
+    std::string literal_;
 
     std::vector<Token> tokens_;
     std::vector<Range> ranges_;

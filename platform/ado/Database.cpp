@@ -36,8 +36,9 @@ void accessLike(sqlite3_context* ctx, int, sqlite3_value** argv) {
         sqlite3_set_auxdata(ctx, 0, new LikePattern(*compiled), deletePattern);
         pattern = &*compiled;
     }
-    DecodeUtf8(sqlite3_value_text(argv[1]), sqlite3_value_bytes(argv[1]), buffer);
-    sqlite3_result_int(ctx, pattern->Matches(buffer) ? 1 : 0);
+    const bool matches =
+        pattern->MatchesUtf8(sqlite3_value_text(argv[1]), sqlite3_value_bytes(argv[1]), buffer);
+    sqlite3_result_int(ctx, matches ? 1 : 0);
 }
 
 QString describeOpenFailure(int rc, const QString& path, sqlite3* db) {

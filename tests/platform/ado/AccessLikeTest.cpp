@@ -21,18 +21,22 @@ TEST_P(LikeTest, HasAccessMeaning) {
 
 INSTANTIATE_TEST_SUITE_P(
     Cases, LikeTest,
-    testing::Values(LikeCase{"质量保证部", "%质量%", true}, LikeCase{"生产部", "%质量%", false},
-                    LikeCase{"SOP-QA-001", "%qa%", true}, LikeCase{"sop-qa-001", "SOP%", true},
-                    LikeCase{"ΑΒΓ", "%αβγ%", true}, LikeCase{"ＧＭＰ培训", "%ｇｍｐ%", true},
-                    LikeCase{"ab", "a_", true}, LikeCase{"abc", "a_", false},
-                    LikeCase{"张三", "张_", true}, LikeCase{"b1", "[abc]1", true},
-                    LikeCase{"d1", "[abc]1", false}, LikeCase{"D1", "[a-f]1", true},
-                    LikeCase{"x", "[!a-c]", true}, LikeCase{"b", "[!a-c]", false},
-                    LikeCase{"50%", "%[%]", true}, LikeCase{"5_", "%[_]", true},
-                    LikeCase{"", "%", true}, LikeCase{"", "_", false},
-                    LikeCase{"2014-01-01", "%2014%", true},
-                    LikeCase{"aaaaaaaaaaaaaaaaaaaaaaaab", "%a%a%a%a%a%a%a%c", false},
-                    LikeCase{"王五、张三、李四", "%张三%", true}));
+    testing::Values(
+        LikeCase{"质量保证部", "%质量%", true}, LikeCase{"生产部", "%质量%", false},
+        LikeCase{"SOP-QA-001", "%qa%", true}, LikeCase{"sop-qa-001", "SOP%", true},
+        LikeCase{"ΑΒΓ", "%αβγ%", true}, LikeCase{"ＧＭＰ培训", "%ｇｍｐ%", true},
+        LikeCase{"ab", "a_", true}, LikeCase{"abc", "a_", false}, LikeCase{"张三", "张_", true},
+        LikeCase{"b1", "[abc]1", true}, LikeCase{"d1", "[abc]1", false},
+        LikeCase{"D1", "[a-f]1", true}, LikeCase{"x", "[!a-c]", true},
+        LikeCase{"b", "[!a-c]", false}, LikeCase{"50%", "%[%]", true}, LikeCase{"5_", "%[_]", true},
+        LikeCase{"", "%", true}, LikeCase{"", "_", false}, LikeCase{"2014-01-01", "%2014%", true},
+        LikeCase{"aaaaaaaaaaaaaaaaaaaaaaaab", "%a%a%a%a%a%a%a%c", false},
+        LikeCase{"王五、张三、李四", "%张三%", true}, LikeCase{"\u212A", "%k%", true},
+        LikeCase{"\u017F", "%S%", true}, LikeCase{"质量GMP培训", "%gmp%", true},
+        LikeCase{"质量GMP培训", "%gnp%", false}, LikeCase{"abc", "ab", false},
+        LikeCase{"abc", "ABC", true}, LikeCase{"abc", "%BC", true}, LikeCase{"abc", "%AB", false},
+        LikeCase{"abc", "AB%", true}, LikeCase{"abc", "BC%", false}, LikeCase{"ab", "%abc%", false},
+        LikeCase{"Ⅱ期", "%ⅱ%", true}));
 
 TEST(LikePatternErrors, UnclosedClassIsInvalid) {
     EXPECT_FALSE(ado::AccessLike(u"%[GMP%", u"[GMP").has_value());
