@@ -6,6 +6,7 @@
 #include <QStyle>
 #include <QTreeView>
 #include <algorithm>
+#include <cmath>
 #include <vector>
 
 namespace MListView {
@@ -14,6 +15,9 @@ namespace {
 // column's widest cell quickly, then that cell measured as the font shapes it.
 class CellMeter {
 public:
+    // Laid-out text is measured in fractions of a pixel: a little room keeps it unelided.
+    static constexpr int kSpare = 4;
+
     explicit CellMeter(const QTreeView& list)
         : metrics_(list.font()), advances_(0x10000, -1),
           margin_(2 *
@@ -41,7 +45,8 @@ public:
         }
         int widest = 0;
         for (const QString& line : w.text.split(u'\n')) {
-            widest = std::max(widest, metrics_.horizontalAdvance(line));
+            widest =
+                std::max(widest, static_cast<int>(std::ceil(metrics_.horizontalAdvance(line))));
         }
         return widest + margin_;
     }
@@ -63,14 +68,14 @@ private:
             }
             short& advance = advances_[c.unicode()];
             if (advance < 0) {
-                advance = static_cast<short>(metrics_.horizontalAdvance(c));
+                advance = static_cast<short>(std::ceil(metrics_.horizontalAdvance(c)));
             }
             line += advance;
         }
         return std::max(widest, line);
     }
 
-    QFontMetrics metrics_;
+    QFontMetricsF metrics_;
     std::vector<short> advances_;
     int margin_;
     std::vector<Widest> widest_;
@@ -121,7 +126,7 @@ void apply(QTreeView& list, int column, int width, const std::vector<int>& conte
     }
     int fitted = contents[static_cast<size_t>(logical)];
     if (width == LVSCW_AUTOSIZE_USEHEADER) {
-        fitted = std::max(fitted, header->sectionSizeHint(logical));
+        fitted = std::max(fitted, header->sectionSizeHint(logical) + CellMeter::kSpare);
         if (column == columnCount(list)) {
             int others = 0;
             for (int c = 0; c < logical; ++c) {

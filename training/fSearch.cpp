@@ -26,8 +26,20 @@
 namespace {
 constexpr int kListTopTwips = 1125;
 
+// The captions leave gaps of spaces for the controls that sit on them: a font whose
+// space is half a Chinese character keeps the gaps as wide as the controls.
+QFont gapFont() {
+    QFont font(QStringLiteral("Noto Sans Mono CJK SC"));
+    font.setStyleHint(QFont::TypeWriter);
+    font.setPointSize(9);
+    return font;
+}
+
 QDateEdit* makeDatePicker(QWidget* parent, const char* name) {
     auto* picker = new QDateEdit(parent);
+    QFont small = picker->font();
+    small.setPointSize(8);
+    picker->setFont(small);
     picker->setObjectName(QString::fromUtf8(name));
     picker->setCalendarPopup(true);
     picker->setDisplayFormat(QStringLiteral("yyyy-MM-dd"));
@@ -59,12 +71,14 @@ void fSearch::buildSearchBar() {
     Check1 =
         new QCheckBox(QStringLiteral("训练时间在                和                 之间"), Frame1);
     Check1->setObjectName(QStringLiteral("Check1"));
+    Check1->setFont(gapFont());
     ui::PlaceTwipsReadable(Check1, 135, 255, 4860, 180);
     DTPicker1 = makeDatePicker(Frame1, "DTPicker1");
     ui::PlaceTwips(DTPicker1, 1335, 195, 1350, 315);
     DTPicker2 = makeDatePicker(Frame1, "DTPicker2");
     ui::PlaceTwips(DTPicker2, 3015, 195, 1350, 315);
     L1 = ui::MakeLabel(Frame1, "L1", QStringLiteral("在                    里面找："));
+    L1->setFont(gapFont());
     ui::PlaceTwipsReadable(L1, 5040, 255, 2700, 180);
     Combo1 = ui::MakeDropDownList(Frame1, "Combo1");
     ui::PlaceTwips(Combo1, 5280, 195, 1710, 300);
