@@ -1,6 +1,7 @@
 // Benchmark and verification tool: runs the program's own code and prints one JSON line
 // of figures last.
 #include "bench/BenchOutput.h"
+#include "bench/ImportBench.h"
 #include "bench/SearchBench.h"
 #include "bench/Seeder.h"
 #include "platform/ado/Connection.h"
@@ -54,7 +55,8 @@ int usage() {
                  "[--seed S]\n"
                  "  qvledger-bench open --db FILE [--repeat R]\n"
                  "  qvledger-bench search --db FILE [--column NAME] [--exact] [--from yyyy-mm-dd "
-                 "--to yyyy-mm-dd] [--repeat R] [--cli] KEYWORDS...\n");
+                 "--to yyyy-mm-dd] [--repeat R] [--cli] KEYWORDS...\n"
+                 "  qvledger-bench import-db --db FILE --from OTHER [--repeat R]\n");
     return 2;
 }
 
@@ -130,6 +132,16 @@ int runSearch(const Arguments& args) {
     Bench::PrintFigures(Bench::RunSearch(options));
     return 0;
 }
+int runImportDb(const Arguments& args) {
+    const QString db = args.value(QStringLiteral("--db"));
+    const QString other = args.value(QStringLiteral("--from"));
+    if (db.isEmpty() || other.isEmpty()) {
+        return usage();
+    }
+    const int repeat = std::max(1, args.number(QStringLiteral("--repeat"), 5));
+    Bench::PrintFigures(Bench::RunDatabaseImport(db, other, repeat));
+    return 0;
+}
 } // namespace
 
 int main(int argc, char** argv) {
@@ -147,6 +159,9 @@ int main(int argc, char** argv) {
         }
         if (args.command == u"search") {
             return runSearch(args);
+        }
+        if (args.command == u"import-db") {
+            return runImportDb(args);
         }
     } catch (const ado::Error& error) {
         std::fprintf(stderr, "%s\n", qPrintable(error.Description()));

@@ -1,5 +1,6 @@
 #include "shell/MDIForm1.h"
 
+#include "import/fInputdata.h"
 #include "platform/ado/Connection.h"
 #include "platform/app/App.h"
 #include "platform/clock/Clock.h"
@@ -55,7 +56,7 @@ void MDIForm1::buildMenus() {
     addItem(file, "menu添加部门", QStringLiteral("添加部门"), &MDIForm1::menu添加部门_Click);
     addItem(file, "menu添加人员", QStringLiteral("添加人员"), &MDIForm1::menu添加人员_Click);
     addSeparator(file, "uitui8976");
-    addItem(file, "menu导入数据", QStringLiteral("导入数据"));
+    addItem(file, "menu导入数据", QStringLiteral("导入数据"), &MDIForm1::menu导入数据_Click);
     addItem(file, "menu导出到文件", QStringLiteral("导出到文件"), &MDIForm1::menu导出到文件_Click);
     addSeparator(file, "strewt34534");
     addItem(file, "menu退出", QStringLiteral("退出"), &MDIForm1::menu退出_Click);
@@ -143,6 +144,11 @@ fSearch* MDIForm1::SearchWindow() const {
 
 void MDIForm1::menu查询_Click() {
     ShowSearch();
+}
+
+void MDIForm1::menu导入数据_Click() {
+    fInputdata window(this);
+    ui::ShowModal(window);
 }
 
 void MDIForm1::menu导出到文件_Click() {

@@ -28,7 +28,7 @@ CREATE TABLE 训练表 (
     参加人员 LONGTEXT COLLATE NOCASE
 );
 CREATE INDEX 训练表_教育训练名称 ON 训练表 (教育训练名称);
-CREATE INDEX 训练表_SOP编号 ON 训练表 (SOP编号);
+CREATE INDEX 训练表_SOP编号 ON 训练表 (SOP编号, 教育训练名称, 训练时间);
 CREATE TABLE 员工表 (
     id INTEGER PRIMARY KEY AUTOINCREMENT,
     姓名 TEXT(255) COLLATE NOCASE,

@@ -8,20 +8,21 @@
 
 namespace TestDb {
 namespace {
-void open(ado::Connection& connection) {
-    connection.Open(ConnectionString(DatabasePath, QString::fromLatin1(kDefaultDatabasePassword)));
+void open(ado::Connection& connection, const QString& file) {
+    connection.Open(ConnectionString(file.isEmpty() ? DatabasePath : file,
+                                     QString::fromLatin1(kDefaultDatabasePassword)));
 }
 } // namespace
 
-void Exec(const QString& sql) {
+void Exec(const QString& sql, const QString& file) {
     ado::Connection connection;
-    open(connection);
+    open(connection, file);
     connection.Execute(sql);
 }
 
-QStringList Column(const QString& sql, const QString& field) {
+QStringList Column(const QString& sql, const QString& field, const QString& file) {
     ado::Connection connection;
-    open(connection);
+    open(connection, file);
     ado::Recordset rs;
     rs.Open(sql, connection);
     QStringList values;
@@ -31,9 +32,9 @@ QStringList Column(const QString& sql, const QString& field) {
     return values;
 }
 
-int Count(const QString& table) {
+int Count(const QString& table, const QString& file) {
     ado::Connection connection;
-    open(connection);
+    open(connection, file);
     ado::Recordset rs;
     rs.Open("select count(*) as n from " + table, connection);
     return rs.Fields()["n"].Value().toInt();

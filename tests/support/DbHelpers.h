@@ -6,9 +6,10 @@
 // Direct access to DatabasePath for arranging and checking tests.
 namespace TestDb {
 
-void Exec(const QString& sql);
+// An empty file means DatabasePath.
+void Exec(const QString& sql, const QString& file = {});
 // One field of every row of the statement, as text.
-QStringList Column(const QString& sql, const QString& field);
-int Count(const QString& table);
+QStringList Column(const QString& sql, const QString& field, const QString& file = {});
+int Count(const QString& table, const QString& file = {});
 
 } // namespace TestDb

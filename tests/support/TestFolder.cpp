@@ -27,10 +27,14 @@ TestFolder::~TestFolder() {
 }
 
 QString TestFolder::WithDatabase() {
-    const QString path = File(QStringLiteral("data.db"));
+    DatabasePath = EmptyDatabase(QStringLiteral("data.db"));
+    return DatabasePath;
+}
+
+QString TestFolder::EmptyDatabase(const QString& name) {
+    const QString path = File(name);
     QFile::remove(path);
     EXPECT_TRUE(QFile::copy(templateDatabase(), path));
     QFile::setPermissions(path, QFile::ReadOwner | QFile::WriteOwner);
-    DatabasePath = path;
     return path;
 }

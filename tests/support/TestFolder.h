@@ -13,6 +13,8 @@ public:
     QString Path() const { return dir_.path(); }
     QString File(const QString& name) const { return dir_.filePath(name); }
     QString WithDatabase();
+    // Another empty database file in the folder; DatabasePath is left alone.
+    QString EmptyDatabase(const QString& name);
 
 private:
     QTemporaryDir dir_;

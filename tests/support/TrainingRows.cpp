@@ -6,9 +6,10 @@
 
 namespace TestDb {
 
-int AddTraining(const Training& row) {
+int AddTraining(const Training& row, const QString& file) {
     ado::Connection connection;
-    connection.Open(ConnectionString(DatabasePath, QString::fromLatin1(kDefaultDatabasePassword)));
+    connection.Open(ConnectionString(file.isEmpty() ? DatabasePath : file,
+                                     QString::fromLatin1(kDefaultDatabasePassword)));
     ado::Recordset rs;
     rs.Open("select * from 训练表 where 1=2", connection, ado::adOpenKeyset, ado::adLockOptimistic);
     rs.AddNew();

@@ -22,7 +22,7 @@ struct Training {
     QString participants = QStringLiteral("张三、李四");
 };
 
-// Returns the new row's id.
-int AddTraining(const Training& row);
+// Returns the new row's id. An empty file means DatabasePath.
+int AddTraining(const Training& row, const QString& file = {});
 
 } // namespace TestDb

@@ -1,0 +1,54 @@
+#include "bench/ImportBench.h"
+
+#include "bench/BenchOutput.h"
+#include "import/fInputdata.h"
+#include "platform/ado/Connection.h"
+#include "platform/ado/Recordset.h"
+#include "store/ModuleDataBase.h"
+
+#include <QFile>
+#include <QLineEdit>
+#include <QTemporaryDir>
+
+namespace Bench {
+namespace {
+int trainingCount() {
+    ado::Connection connection;
+    if (!OpenDatabase(connection)) {
+        return -1;
+    }
+    ado::Recordset rs;
+    rs.Open(QStringLiteral("select count(*) from 训练表"), connection);
+    return rs.Fields()[0].Value().toInt();
+}
+
+double importOnce(const QString& other) {
+    fInputdata window;
+    window.Text1->setText(other);
+    return TimeMs([&] { window.Command1_Click(); });
+}
+} // namespace
+
+QJsonObject RunDatabaseImport(const QString& db, const QString& other, int repeat) {
+    QTemporaryDir scratch;
+    std::vector<double> times;
+    int added = 0;
+    for (int i = 0; i < repeat; ++i) {
+        DatabasePath = scratch.filePath(QStringLiteral("data.db"));
+        QFile::remove(DatabasePath);
+        QFile::copy(db, DatabasePath);
+        const int before = trainingCount();
+        times.push_back(importOnce(other));
+        added = trainingCount() - before;
+    }
+    const int before = trainingCount();
+    const double again = importOnce(other);
+    return {{"op", "import-db"},
+            {"ms", Median(times)},
+            {"added", added},
+            {"second_run_ms", again},
+            {"second_run_added", trainingCount() - before},
+            {"rss_mb", RssMb()}};
+}
+
+} // namespace Bench

@@ -1,0 +1,34 @@
+#pragma once
+
+#include <QString>
+#include <functional>
+
+namespace ado {
+class Connection;
+}
+
+// Copies the training records of another database file into the own one, skipping
+// those whose six key values the own table already holds.
+namespace DatabaseImport {
+
+struct Progress {
+    std::function<void(int maximum)> start;
+    std::function<void(int value)> step;
+};
+
+enum class Outcome { Done, WrongLayout, Failed };
+
+struct Result {
+    Outcome outcome = Outcome::Done;
+    QString description; // why it failed
+};
+
+// Both connections are open. The copy is one transaction: it lands whole or not at
+// all. Errors of single records and fields are passed over.
+Result Run(ado::Connection& own, ado::Connection& source, const Progress& progress);
+
+// The duplicate test for one source record's key values, as the engine reads it.
+QString DuplicateTest(const QString& sopNumber, const QString& sopName, const QString& revision,
+                      const QString& participants, const QString& date, const QString& course);
+
+} // namespace DatabaseImport

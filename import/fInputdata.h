@@ -1,0 +1,35 @@
+#pragma once
+
+#include <QDialog>
+
+class QLabel;
+class QLineEdit;
+class QProgressBar;
+class QPushButton;
+
+// Imports training records from another database file and from the customer workbook.
+class fInputdata : public QDialog {
+public:
+    explicit fInputdata(QWidget* parent = nullptr);
+
+    void Command1_Click();
+    void Command3_Click();
+
+    QLabel* Label1;
+    QLineEdit* Text1;
+    QPushButton* Command3;
+    QPushButton* Command1;
+    QLabel* Label2;
+    QProgressBar* ProgressBar1;
+    QPushButton* Command4;
+    QLabel* Label3;
+
+protected:
+    void reject() override;
+
+private:
+    void Form_Load();
+    void importDatabase(const QString& path);
+
+    bool running_ = false;
+};
