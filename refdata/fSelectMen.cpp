@@ -176,17 +176,22 @@ bool fSelectMen::人员已经存在(const QString& name, const QString& departme
             return true;
         }
         rs.AddNew();
-        rs.Fields()[QStringLiteral("姓名")].SetValue(name);
-        rs.Fields()[QStringLiteral("部门")].SetValue(department);
-        rs.Fields()[QStringLiteral("学历")].SetValue(TextXL->text().trimmed());
-        rs.Fields()[QStringLiteral("员工编号")].SetValue(TextYGBH->text().trimmed());
-        rs.Fields()[QStringLiteral("职务")].SetValue(TextZW->text().trimmed());
-        rs.Fields()[QStringLiteral("到职日")].SetValue(DTPicker1->date());
+        writeEmployee(rs.Fields(), name, department);
         rs.Update();
     } catch (const ado::Error& error) {
         ReportDatabaseError(error);
     }
     return false;
+}
+
+void fSelectMen::writeEmployee(ado::FieldList& fields, const QString& name,
+                               const QString& department) {
+    fields[QStringLiteral("姓名")].SetValue(name);
+    fields[QStringLiteral("部门")].SetValue(department);
+    fields[QStringLiteral("学历")].SetValue(TextXL->text().trimmed());
+    fields[QStringLiteral("员工编号")].SetValue(TextYGBH->text().trimmed());
+    fields[QStringLiteral("职务")].SetValue(TextZW->text().trimmed());
+    fields[QStringLiteral("到职日")].SetValue(DTPicker1->date());
 }
 
 void fSelectMen::修改人员信息(int id) {
@@ -199,9 +204,8 @@ void fSelectMen::修改人员信息(int id) {
         // Names are unique: a rename onto another employee's name would make 删除 and
         // the row click act on both people.
         ado::Recordset other;
-        other.Open(QStringLiteral("select * from 员工表 where 姓名='%1' and id<>%2")
-                       .arg(SqlQuote(name))
-                       .arg(id),
+        other.Open(QStringLiteral("select * from 员工表 where 姓名='") + SqlQuote(name) +
+                       QStringLiteral("' and id<>") + QString::number(id),
                    connection, ado::adOpenKeyset, ado::adLockReadOnly);
         if (!other.Eof()) {
             ui::Critical(QStringLiteral("该姓名已经存在！"), this);
@@ -214,12 +218,7 @@ void fSelectMen::修改人员信息(int id) {
         if (rs.Eof()) {
             return;
         }
-        rs.Fields()[QStringLiteral("姓名")].SetValue(name);
-        rs.Fields()[QStringLiteral("部门")].SetValue(Combo1->currentText());
-        rs.Fields()[QStringLiteral("学历")].SetValue(TextXL->text().trimmed());
-        rs.Fields()[QStringLiteral("员工编号")].SetValue(TextYGBH->text().trimmed());
-        rs.Fields()[QStringLiteral("职务")].SetValue(TextZW->text().trimmed());
-        rs.Fields()[QStringLiteral("到职日")].SetValue(DTPicker1->date());
+        writeEmployee(rs.Fields(), name, Combo1->currentText());
         rs.Update();
     } catch (const ado::Error& error) {
         ReportDatabaseError(error);

@@ -11,6 +11,9 @@ class QLineEdit;
 class QPushButton;
 class QTreeWidget;
 class QTreeWidgetItem;
+namespace ado {
+class FieldList;
+}
 
 // The employee register; also the picker of a training record's participants.
 class fSelectMen : public QDialog {
@@ -59,6 +62,8 @@ private:
     // True when the name exists; otherwise stores the employee (false also on failure).
     bool 人员已经存在(const QString& name, const QString& department);
     void 修改人员信息(int id);
+    // The edit frame's fields into the employee row.
+    void writeEmployee(ado::FieldList& fields, const QString& name, const QString& department);
     void 清空();
     void setAllTicks(bool ticked);
 

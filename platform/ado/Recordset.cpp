@@ -471,8 +471,8 @@ void Recordset::updateRow() {
         return;
     }
     const QByteArray sql = QStringLiteral("UPDATE %1 SET %2 WHERE %3=%4")
-                               .arg(quoteName(table_), assignments, quoteName(id->column_))
-                               .arg(id->Value().toLongLong())
+                               .arg(quoteName(table_), assignments, quoteName(id->column_),
+                                    QString::number(id->Value().toLongLong()))
                                .toUtf8();
     sqlite3_stmt* stmt = nullptr;
     if (sqlite3_prepare_v2(database_->Handle(), sql.constData(), static_cast<int>(sql.size()),
