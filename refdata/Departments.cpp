@@ -2,6 +2,7 @@
 
 #include "platform/ado/Connection.h"
 #include "platform/ado/Recordset.h"
+#include "platform/app/Strings.h"
 #include "store/ModuleDataBase.h"
 
 namespace Departments {
@@ -17,7 +18,7 @@ std::vector<Department> Read() {
         rs.Open(QStringLiteral("select * from 部门表"), connection, ado::adOpenKeyset,
                 ado::adLockReadOnly);
         for (; !rs.Eof(); rs.MoveNext()) {
-            const QString name = rs.Fields()[QStringLiteral("部门名称")].Text().trimmed();
+            const QString name = Vb::Trim(rs.Fields()[QStringLiteral("部门名称")].Text());
             if (!name.isEmpty()) {
                 departments.push_back({rs.Fields()[QStringLiteral("id")].Value().toInt(), name});
             }

@@ -2,6 +2,7 @@
 
 #include "platform/ado/Connection.h"
 #include "platform/ado/Recordset.h"
+#include "platform/app/Strings.h"
 #include "platform/ui/Controls.h"
 #include "platform/ui/DialogStyle.h"
 #include "platform/ui/MessageBox.h"
@@ -79,7 +80,7 @@ fAddDep::Lookup fAddDep::部门名称是存在(const QString& name) {
 }
 
 void fAddDep::Command1_Click() {
-    const QString name = Text1->text().trimmed();
+    const QString name = Vb::Trim(Text1->text());
     if (name.isEmpty()) {
         return;
     }

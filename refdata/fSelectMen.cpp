@@ -2,6 +2,7 @@
 
 #include "platform/ado/Connection.h"
 #include "platform/ado/Recordset.h"
+#include "platform/app/Strings.h"
 #include "platform/ui/Controls.h"
 #include "platform/ui/DialogStyle.h"
 #include "platform/ui/MessageBox.h"
@@ -144,7 +145,7 @@ void fSelectMen::导入人员表() {
         rs.Open(QStringLiteral("select * from 员工表"), connection, ado::adOpenKeyset,
                 ado::adLockReadOnly);
         for (; !rs.Eof(); rs.MoveNext()) {
-            const QString name = rs.Fields()[QStringLiteral("姓名")].Text().trimmed();
+            const QString name = Vb::Trim(rs.Fields()[QStringLiteral("姓名")].Text());
             if (name.isEmpty()) {
                 continue;
             }
@@ -188,9 +189,9 @@ void fSelectMen::writeEmployee(ado::FieldList& fields, const QString& name,
                                const QString& department) {
     fields[QStringLiteral("姓名")].SetValue(name);
     fields[QStringLiteral("部门")].SetValue(department);
-    fields[QStringLiteral("学历")].SetValue(TextXL->text().trimmed());
-    fields[QStringLiteral("员工编号")].SetValue(TextYGBH->text().trimmed());
-    fields[QStringLiteral("职务")].SetValue(TextZW->text().trimmed());
+    fields[QStringLiteral("学历")].SetValue(Vb::Trim(TextXL->text()));
+    fields[QStringLiteral("员工编号")].SetValue(Vb::Trim(TextYGBH->text()));
+    fields[QStringLiteral("职务")].SetValue(Vb::Trim(TextZW->text()));
     fields[QStringLiteral("到职日")].SetValue(DTPicker1->date());
 }
 
@@ -199,7 +200,7 @@ void fSelectMen::修改人员信息(int id) {
     if (!OpenDatabase(connection)) {
         return;
     }
-    const QString name = Text1->text().trimmed();
+    const QString name = Vb::Trim(Text1->text());
     try {
         // Names are unique: a rename onto another employee's name would make 删除 and
         // the row click act on both people.
@@ -240,7 +241,7 @@ void fSelectMen::Command5_Click() {
         ui::ShowModal(departments);
         return;
     }
-    const QString name = Text1->text().trimmed();
+    const QString name = Vb::Trim(Text1->text());
     if (!name.isEmpty()) {
         if (Command5->text() != kModify) {
             if (人员已经存在(name, Combo1->currentText())) {

@@ -1,6 +1,7 @@
 #include "store/ModuleDataBase.h"
 
 #include "platform/ado/Connection.h"
+#include "platform/app/Strings.h"
 #include "platform/ui/MessageBox.h"
 
 #include <QFileInfo>
@@ -51,7 +52,7 @@ QString SqlQuote(const QString& text) {
 }
 
 bool CheckFileExists(const QString& path) {
-    QString local = path.trimmed();
+    QString local = Vb::Trim(path);
     // file:///home/a/data.db names /home/a/data.db: keep the slash that starts the path.
     if (local.left(8).toLower() == u"file:///") {
         local = local.mid(7);

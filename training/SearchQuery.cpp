@@ -2,6 +2,7 @@
 
 #include "platform/ado/Connection.h"
 #include "platform/ado/Recordset.h"
+#include "platform/app/Strings.h"
 #include "platform/ui/MessageBox.h"
 
 #include <QStringList>
@@ -20,7 +21,7 @@ bool allowsExactMatch(const QString& field) {
 QStringList keywords(const QString& quoted) {
     QStringList words;
     for (const QString& piece : quoted.split(u' ')) {
-        const QString word = piece.trimmed();
+        const QString word = Vb::Trim(piece);
         if (!word.isEmpty()) {
             words.push_back(word);
         }

@@ -2,6 +2,7 @@
 
 #include "platform/ado/Connection.h"
 #include "platform/ado/Recordset.h"
+#include "platform/app/Strings.h"
 #include "platform/clock/Clock.h"
 #include "platform/ui/Controls.h"
 #include "platform/ui/DialogStyle.h"
@@ -259,12 +260,12 @@ trainingAdd::Save trainingAdd::保存到训练表(const QString& name, int id) {
         f[QStringLiteral("SOP")].SetValue(Combo3->currentText() == kYes);
         f[QStringLiteral("专业技术")].SetValue(Combo4->currentText() == kYes);
         f[QStringLiteral("训练时间")].SetValue(DTPicker1->date());
-        f[QStringLiteral("SOP编号")].SetValue(Text5->text().trimmed());
-        f[QStringLiteral("SOP版次")].SetValue(Text6->text().trimmed());
-        f[QStringLiteral("SOP名称")].SetValue(Text7->text().trimmed());
-        f[QStringLiteral("教育训练名称")].SetValue(Text1->text().trimmed());
-        f[QStringLiteral("主讲人")].SetValue(Text2->text().trimmed());
-        f[QStringLiteral("参加人员")].SetValue(Text3->toPlainText().trimmed());
+        f[QStringLiteral("SOP编号")].SetValue(Vb::Trim(Text5->text()));
+        f[QStringLiteral("SOP版次")].SetValue(Vb::Trim(Text6->text()));
+        f[QStringLiteral("SOP名称")].SetValue(Vb::Trim(Text7->text()));
+        f[QStringLiteral("教育训练名称")].SetValue(Vb::Trim(Text1->text()));
+        f[QStringLiteral("主讲人")].SetValue(Vb::Trim(Text2->text()));
+        f[QStringLiteral("参加人员")].SetValue(Vb::Trim(Text3->toPlainText()));
         f[QStringLiteral("内外训")].SetValue(Combo6->currentText());
         rs.Update();
         return Save::Saved;
@@ -275,9 +276,9 @@ trainingAdd::Save trainingAdd::保存到训练表(const QString& name, int id) {
 }
 
 bool trainingAdd::inputComplete() const {
-    return Combo5->count() > 0 && !Text1->text().trimmed().isEmpty() &&
-           !Text2->text().trimmed().isEmpty() && !Text3->toPlainText().trimmed().isEmpty() &&
-           !Text7->text().trimmed().isEmpty();
+    return Combo5->count() > 0 && !Vb::Trim(Text1->text()).isEmpty() &&
+           !Vb::Trim(Text2->text()).isEmpty() && !Vb::Trim(Text3->toPlainText()).isEmpty() &&
+           !Vb::Trim(Text7->text()).isEmpty();
 }
 
 void trainingAdd::Command4_Click() {
@@ -285,7 +286,7 @@ void trainingAdd::Command4_Click() {
         ui::Critical(QStringLiteral("请把数据填全！"), this);
         return;
     }
-    const Save result = 保存到训练表(Text1->text().trimmed(), RecordId);
+    const Save result = 保存到训练表(Vb::Trim(Text1->text()), RecordId);
     if (Command4->text() != kSaveModify) {
         // What was not saved stays in the boxes.
         if (result == Save::Saved) {

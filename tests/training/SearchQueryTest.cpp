@@ -26,6 +26,7 @@ TEST(SingleColumnStatement, KeywordsSplitAtAsciiSpacesOnly) {
         {"   ", ""},
         {"a\tb", " F like '%a\tb%' "},
         {"a\u3000b", " F like '%a\u3000b%' "},
+        {" \ta  \u3000b ", " F like '%\u3000b%'  and  F like '%\ta%' "},
         {"O''Neil", " F like '%O''Neil%' "},
         {"50%_[x", " F like '%50%_[x%' "}};
     for (const Case& c : cases) {

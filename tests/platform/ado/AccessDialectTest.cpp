@@ -2,6 +2,7 @@
 
 #include "platform/ado/AccessDate.h"
 #include "platform/ado/Ado.h"
+#include "platform/app/Strings.h"
 
 #include <gtest/gtest.h>
 
@@ -56,5 +57,12 @@ TEST(AccessDate, StoredTextKeepsTimeOnlyWhenPresent) {
               QDateTime(QDate(2009, 2, 4), QTime(13, 5, 9)));
     EXPECT_FALSE(ado::ParseAccessDate(u"2009-02-30").has_value());
     EXPECT_EQ(ado::ParseAccessDate(u"2000-1-1")->date(), QDate(2000, 1, 1));
+}
+TEST(VbTrim, RemovesOnlySpacesAtTheEnds) {
+    EXPECT_EQ(Vb::Trim(u"  质 量  "), "质 量");
+    EXPECT_EQ(Vb::Trim(u"\t a \n"), "\t a \n");
+    EXPECT_EQ(Vb::Trim(u"\u3000GMP\u3000 "), "\u3000GMP\u3000");
+    EXPECT_EQ(Vb::Trim(u"    "), "");
+    EXPECT_EQ(Vb::Trim(u""), "");
 }
 } // namespace
