@@ -175,7 +175,9 @@ void uXMLHTTP::readArrivedData() {
 }
 
 void uXMLHTTP::completeRequest() {
-    body_ += reply_->readAll();
+    if (reply_->isOpen()) {
+        body_ += reply_->readAll();
+    }
     state_ = kCompleted;
 }
 

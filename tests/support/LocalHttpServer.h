@@ -23,6 +23,11 @@ public:
         // False: the request is read and never answered.
         bool answer = true;
     };
+    static Response Silent() {
+        Response response;
+        response.answer = false;
+        return response;
+    }
 
     struct Request {
         QByteArray method;
