@@ -4,6 +4,7 @@
 #include "platform/clock/Clock.h"
 #include "store/Backup.h"
 #include "store/ModuleDataBase.h"
+#include "support/ModalDriver.h"
 #include "support/QvTest.h"
 #include "support/RecordingShell.h"
 
@@ -105,6 +106,25 @@ TEST_F(MDIForm1Test, WebLinksOpenTheSitesPages) {
         RecordingShell::Instance().Reset();
         form.findChild<QAction*>(QString::fromUtf8(name))->trigger();
         EXPECT_EQ(RecordingShell::Instance().urls, QStringList({QString::fromUtf8(url)})) << name;
+    }
+}
+
+TEST_F(MDIForm1Test, TheHelpMenuOpensItsWindowsAsModalDialogs) {
+    MDIForm1 form;
+    form.show();
+    const std::vector<std::pair<const char*, const char*>> items = {
+        {"menu关于", "frmAbout"},
+        {"menu设置软件属性及权限的方法", "Net352"},
+        {"menu下载微软组件", "Net35"}};
+    for (const auto& [item, window] : items) {
+        QString shown;
+        OnNextModal([&](QWidget* modal) {
+            shown = modal->objectName();
+            EXPECT_EQ(modal->parentWidget(), &form) << item;
+            modal->close();
+        });
+        form.findChild<QAction*>(QString::fromUtf8(item))->trigger();
+        EXPECT_EQ(shown, window) << item;
     }
 }
 
