@@ -39,6 +39,22 @@ QString decode(const QByteArray& body, const QByteArray& contentType) {
     return decoder.decode(body);
 }
 
+// A method or header name: one HTTP token, which keeps the request line and headers whole.
+bool isToken(const QByteArray& text) {
+    static const QByteArray punctuation = "!#$%&'*+-.^_`|~";
+    if (text.isEmpty()) {
+        return false;
+    }
+    for (const char c : text) {
+        const bool alphanumeric =
+            (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9');
+        if (!alphanumeric && !punctuation.contains(c)) {
+            return false;
+        }
+    }
+    return true;
+}
+
 // A save path may be given as a file:/// address.
 QString localPath(const QString& savePath) {
     if (savePath.left(8).compare(u"file:///", Qt::CaseInsensitive) == 0) {
@@ -67,21 +83,25 @@ bool uXMLHTTP::Open_(const QString& method, const QString& url, const QString& s
     armed_ = false;
     state_ = 0;
     const QUrl address(url, QUrl::StrictMode);
+    const QByteArray verb = method.toUpper().toUtf8();
     if (!address.isValid() || address.host().isEmpty() ||
-        (address.scheme() != u"http" && address.scheme() != u"https")) {
+        (address.scheme() != u"http" && address.scheme() != u"https") || !isToken(verb)) {
         return false;
     }
     request_ = QNetworkRequest(address);
-    method_ = method.toUpper().toLatin1();
+    method_ = verb;
     savePath_ = savePath;
     armed_ = true;
     state_ = 1;
     return true;
 }
 
+// A header that would break the request (a line break in its value) is passed over.
 void uXMLHTTP::SetRequestHeader(const QString& name, const QString& value) {
-    if (armed_) {
-        request_.setRawHeader(name.toLatin1(), value.toUtf8());
+    const QByteArray field = name.toUtf8();
+    const QByteArray text = value.toUtf8();
+    if (armed_ && isToken(field) && !text.contains('\r') && !text.contains('\n')) {
+        request_.setRawHeader(field, text);
     }
 }
 
@@ -99,6 +119,8 @@ void uXMLHTTP::Send_(const QString& body) {
 void uXMLHTTP::Abort_() {
     tmrReader_->stop();
     dropReply();
+    armed_ = false;
+    state_ = 0;
 }
 
 int uXMLHTTP::Status() const {

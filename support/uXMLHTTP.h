@@ -25,7 +25,7 @@ public:
 
     // Prepares a request with the method in upper case, dropping any request still running.
     // The body of a 200 answer is written to savePath when one is given. False, and nothing
-    // prepared, when the address is not an http or https address.
+    // prepared, when the address is not an http or https address or the method not a word.
     bool Open_(const QString& method, const QString& url, const QString& savePath = {});
     void SetRequestHeader(const QString& name, const QString& value);
     // Sends the prepared request; without one, nothing happens and no event follows.

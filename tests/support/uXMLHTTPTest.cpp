@@ -120,6 +120,7 @@ TEST_F(uXMLHTTPTest, TheWatchTicksWhileTheRequestIsOutstandingAndAbortSilencesIt
     EXPECT_LT(http.ReadyState(), 4);
     http.Abort_();
     EXPECT_FALSE(polling());
+    EXPECT_EQ(http.ReadyState(), 0);
 
     // The same control serves the next request; the dropped one never reports.
     server.Respond({200, "OK", {}, "second"});
@@ -183,14 +184,38 @@ TEST_F(uXMLHTTPTest, DownOKIsFalseFromOpenUntilCompletionAndTrueUntilTheNextOpen
     EXPECT_FALSE(http.DownOK());
 }
 
-TEST_F(uXMLHTTPTest, OpenRefusesAddressesThatAreNotHttp) {
-    for (const char* url :
-         {"", "not an address", "ftp://127.0.0.1/x", "http://", "file:///etc/hosts"}) {
-        EXPECT_FALSE(http.Open_("GET", QString::fromUtf8(url))) << url;
+TEST_F(uXMLHTTPTest, OpenRefusesAddressesThatAreNotHttpAndMethodsThatAreNotWords) {
+    const std::vector<std::pair<QString, QString>> cases = {
+        {"GET", ""},
+        {"GET", "not an address"},
+        {"GET", "ftp://127.0.0.1/x"},
+        {"GET", "http://"},
+        {"GET", "file:///etc/hosts"},
+        {"", server.Url("/x")},
+        {"GET /evil HTTP/1.1\r\n", server.Url("/x")},
+        {"获取", server.Url("/x")},
+    };
+    for (const auto& [method, url] : cases) {
+        EXPECT_FALSE(http.Open_(method, url)) << method.toStdString() << ' ' << url.toStdString();
         EXPECT_EQ(http.ReadyState(), 0);
         http.Send_();
-        EXPECT_FALSE(polling()) << url;
+        EXPECT_FALSE(polling());
     }
+    EXPECT_TRUE(server.requests.isEmpty());
+}
+
+TEST_F(uXMLHTTPTest, HeadersThatWouldBreakTheRequestArePassedOver) {
+    server.Respond({200, "OK", {}, "x"});
+    ASSERT_TRUE(http.Open_("GET", server.Url("/h")));
+    http.SetRequestHeader("X-Note", "one\r\nX-Injected: yes");
+    http.SetRequestHeader("X Bad", "two");
+    http.SetRequestHeader("X-Good", "three");
+    http.Send_();
+    ASSERT_TRUE(WaitFor([this] { return heard(); }));
+    ASSERT_EQ(server.requests.size(), 1);
+    EXPECT_EQ(server.requests[0].Header("X-Injected"), "");
+    EXPECT_EQ(server.requests[0].Header("X-Note"), "");
+    EXPECT_EQ(server.requests[0].Header("X-Good"), "three");
 }
 
 TEST_F(uXMLHTTPTest, TheTextIsDecodedByCharsetOrByteOrderMarkElseAsUtf8) {
