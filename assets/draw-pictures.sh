@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Draws the program's pictures with ImageMagick: the splash of the startup window, the shop
-# banner of the about window and the permission notice. Run it again after changing a picture.
+# banner of the about window and the permission notice; needs fonts-noto-cjk.
+# The PNG files are kept in the repository; run this again after changing a picture.
 set -euo pipefail
 cd "$(dirname "$0")"
 
