@@ -9,13 +9,18 @@
 #include "platform/ui/Modal.h"
 #include "refdata/fAddDep.h"
 #include "refdata/fSelectMen.h"
+#include "shell/Net35.h"
+#include "shell/Net352.h"
 #include "shell/WebSites.h"
+#include "shell/flogin.h"
+#include "shell/frmAbout.h"
 #include "store/Backup.h"
 #include "store/ModuleDataBase.h"
 #include "training/SearchList.h"
 #include "training/fSearch.h"
 #include "training/trainingAdd.h"
 
+#include <QApplication>
 #include <QCloseEvent>
 #include <QLabel>
 #include <QMdiArea>
@@ -45,10 +50,20 @@ void MDIForm1::closeEvent(QCloseEvent* event) {
 
 void MDIForm1::MDIForm_Unload() {
     备份();
+    showStartupWindow();
 }
 
 void MDIForm1::备份() {
     Backup::Run(App::Path(), Clock::Today());
+}
+
+// The program ends only from the startup window, so it comes back when this window closes.
+void MDIForm1::showStartupWindow() {
+    for (QWidget* window : QApplication::topLevelWidgets()) {
+        if (auto* startup = dynamic_cast<flogin*>(window)) {
+            startup->show();
+        }
+    }
 }
 
 void MDIForm1::buildMenus() {
@@ -69,10 +84,12 @@ void MDIForm1::buildMenus() {
     addItem(tools, "menu设置", QStringLiteral("设置"));
 
     QMenu* help = addTopMenu("menu帮助", QStringLiteral("帮助(&H)"));
-    addItem(help, "menu关于", QStringLiteral("关于"));
+    addItem(help, "menu关于", QStringLiteral("关于"), &MDIForm1::menu关于_Click);
     addSeparator(help, "fsdgsg");
-    addItem(help, "menu设置软件属性及权限的方法", QStringLiteral("设置软件属性及权限的方法"));
-    addItem(help, "menu下载微软组件", QStringLiteral("下载微软组件"));
+    addItem(help, "menu设置软件属性及权限的方法", QStringLiteral("设置软件属性及权限的方法"),
+            &MDIForm1::menu设置软件属性及权限的方法_Click);
+    addItem(help, "menu下载微软组件", QStringLiteral("下载微软组件"),
+            &MDIForm1::menu下载微软组件_Click);
     addItem(help, "menu下载数据库引擎", QStringLiteral("下载数据库引擎"),
             &MDIForm1::menu下载数据库引擎_Click);
     addSeparator(help, "gryhrh");
@@ -203,6 +220,21 @@ void MDIForm1::menu修改_Click() {
 
 void MDIForm1::menu退出_Click() {
     close();
+}
+
+void MDIForm1::menu关于_Click() {
+    frmAbout about(this);
+    ui::ShowModal(about);
+}
+
+void MDIForm1::menu设置软件属性及权限的方法_Click() {
+    Net352 notice(this);
+    ui::ShowModal(notice);
+}
+
+void MDIForm1::menu下载微软组件_Click() {
+    Net35 notice(this);
+    ui::ShowModal(notice);
 }
 
 void MDIForm1::menu下载数据库引擎_Click() {

@@ -30,6 +30,9 @@ public:
     void menu删除_Click();
     void menu修改_Click();
     void menu退出_Click();
+    void menu关于_Click();
+    void menu设置软件属性及权限的方法_Click();
+    void menu下载微软组件_Click();
     void menu下载数据库引擎_Click();
     void menu最新版本及教程_Click();
     void menu售后服务_Click();
@@ -45,6 +48,7 @@ private:
     void MDIForm_Load();
     void MDIForm_Unload();
     void 备份();
+    void showStartupWindow();
 
     void buildMenus();
     QMenu* addTopMenu(const char* name, const QString& caption);

@@ -2,7 +2,7 @@
 
 #include <QString>
 
-// The web sites that menus and links open pages on.
+// The vendor's addresses that menus, links and the version check reach.
 namespace WebSites {
 
 inline QString Vendor() {
@@ -10,6 +10,15 @@ inline QString Vendor() {
 }
 inline QString SecondBrand() {
     return QStringLiteral("http://www.brisvel.example");
+}
+inline QString Shop() {
+    return QStringLiteral("http://shop.quorvane.example/");
+}
+inline QString Email() {
+    return QStringLiteral("support@quorvane.example");
+}
+inline QString InstantMessaging() {
+    return QStringLiteral("800012345");
 }
 
 } // namespace WebSites

@@ -1,5 +1,7 @@
 #include "platform/shell/Shell.h"
 
+#include "platform/shell/DefaultBrowser.h"
+
 #include <QDesktopServices>
 #include <QProcess>
 #include <QUrl>
@@ -8,9 +10,14 @@ namespace Shell {
 namespace {
 class DesktopShell : public ShellService {
 public:
-    void OpenUrl(const QString& url) override { QDesktopServices::openUrl(QUrl(url)); }
-    void StartProgram(const QString& program, const QStringList& arguments) override {
-        QProcess::startDetached(program, arguments);
+    bool OpenUrl(const QString& url) override { return QDesktopServices::openUrl(QUrl(url)); }
+    bool OpenUrlInNewWindow(const QString& url) override {
+        const std::optional<QStringList> command =
+            NewWindowCommand(DefaultBrowserDesktopEntry(), url);
+        return command && QProcess::startDetached(command->first(), command->mid(1));
+    }
+    bool StartProgram(const QString& program, const QStringList& arguments) override {
+        return QProcess::startDetached(program, arguments);
     }
 };
 
@@ -32,12 +39,16 @@ ShellService* SetShellService(ShellService* service) {
     return previous;
 }
 
-void OpenUrl(const QString& url) {
-    service().OpenUrl(url);
+bool OpenUrl(const QString& url) {
+    return service().OpenUrl(url);
 }
 
-void StartProgram(const QString& program, const QStringList& arguments) {
-    service().StartProgram(program, arguments);
+bool OpenUrlInNewWindow(const QString& url) {
+    return service().OpenUrlInNewWindow(url);
+}
+
+bool StartProgram(const QString& program, const QStringList& arguments) {
+    return service().StartProgram(program, arguments);
 }
 
 } // namespace Shell

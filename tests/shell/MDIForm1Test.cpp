@@ -230,6 +230,25 @@ TEST_F(MainWindowRecordsTest, TheSearchMenuReusesTheOpenWindowAndExportNeedsRows
     trigger("menu导出到文件");
 }
 
+TEST_F(MDIForm1Test, TheHelpMenuOpensItsWindowsAsModalDialogs) {
+    MDIForm1 form;
+    form.show();
+    const std::vector<std::pair<const char*, const char*>> items = {
+        {"menu关于", "frmAbout"},
+        {"menu设置软件属性及权限的方法", "Net352"},
+        {"menu下载微软组件", "Net35"}};
+    for (const auto& [item, window] : items) {
+        QString shown;
+        WhenModalShows([&](QWidget* modal) {
+            shown = modal->objectName();
+            EXPECT_EQ(modal->parentWidget(), &form) << item;
+            modal->close();
+        });
+        form.findChild<QAction*>(QString::fromUtf8(item))->trigger();
+        EXPECT_EQ(shown, window) << item;
+    }
+}
+
 // The program folder of the tests is the build's bin folder: back up its data.db aside.
 class MainWindowBackupTest : public QvTest {
 protected:

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "support/PrintQt.h"
 #include "support/ScriptedMessages.h"
 
 #include <gtest/gtest.h>

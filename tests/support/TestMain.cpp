@@ -1,20 +1,33 @@
 #include "platform/clock/Clock.h"
+#include "platform/settings/Settings.h"
 #include "platform/shell/Shell.h"
+#include "support/LocalHttpServer.h"
 #include "support/RecordingShell.h"
 #include "support/ScriptedMessages.h"
 
 #include <QApplication>
+#include <QDir>
+#include <QNetworkProxy>
 #include <QStandardPaths>
+#include <QTemporaryDir>
 #include <gtest/gtest.h>
 
 namespace {
-// Nothing one test scripted or fixed leaks into the next.
+// Nothing one test scripted, fixed or saved leaks into the next.
 class ResetBetweenTests : public testing::EmptyTestEventListener {
+public:
+    explicit ResetBetweenTests(QString settingsFolder)
+        : settingsFolder_(std::move(settingsFolder)) {}
+
+private:
     void OnTestEnd(const testing::TestInfo&) override {
         ScriptedMessages::Instance().VerifyAndReset();
         RecordingShell::Instance().Reset();
         Clock::SetFixedNow({});
+        QDir(settingsFolder_).removeRecursively();
+        Settings::SetFolder(settingsFolder_);
     }
+    QString settingsFolder_;
 };
 } // namespace
 
@@ -24,7 +37,13 @@ int main(int argc, char** argv) {
     QApplication app(argc, argv);
     ui::SetMessageService(&ScriptedMessages::Instance());
     Shell::SetShellService(&RecordingShell::Instance());
+    const QTemporaryDir settings;
+    Settings::SetFolder(settings.path());
+    // Any request that is not for 127.0.0.1 goes to a proxy that refuses it: no test
+    // reaches beyond this machine.
+    QNetworkProxy::setApplicationProxy(
+        QNetworkProxy(QNetworkProxy::HttpProxy, QStringLiteral("127.0.0.1"), RefusingPort()));
     testing::InitGoogleTest(&argc, argv);
-    testing::UnitTest::GetInstance()->listeners().Append(new ResetBetweenTests);
+    testing::UnitTest::GetInstance()->listeners().Append(new ResetBetweenTests(settings.path()));
     return RUN_ALL_TESTS();
 }

@@ -1,0 +1,3 @@
+#include "shell/CompanyName.h"
+
+QString CompanyName;

@@ -1,0 +1,20 @@
+#pragma once
+
+#include <QDialog>
+
+class QLabel;
+
+// The notice that the system lacks the .NET Framework component, with its download page.
+class Net35 : public QDialog {
+public:
+    explicit Net35(QWidget* parent = nullptr);
+
+    void Command3_Click();
+
+private:
+    void buildControls();
+    QLabel* addLabel(const char* name, const QString& text, const QRect& area);
+    void Form_Load();
+
+    QLabel* Label4_ = nullptr;
+};
