@@ -12,6 +12,7 @@
 #include "shell/Net35.h"
 #include "shell/Net352.h"
 #include "shell/WebSites.h"
+#include "shell/fOption.h"
 #include "shell/flogin.h"
 #include "shell/frmAbout.h"
 #include "store/Backup.h"
@@ -81,7 +82,7 @@ void MDIForm1::buildMenus() {
     addItem(training, "menu查询", QStringLiteral("查询和修改训练记录"), &MDIForm1::menu查询_Click);
 
     QMenu* tools = addTopMenu("menu工具", QStringLiteral("工具(&T)"));
-    addItem(tools, "menu设置", QStringLiteral("设置"));
+    addItem(tools, "menu设置", QStringLiteral("设置"), &MDIForm1::menu设置_Click);
 
     QMenu* help = addTopMenu("menu帮助", QStringLiteral("帮助(&H)"));
     addItem(help, "menu关于", QStringLiteral("关于"), &MDIForm1::menu关于_Click);
@@ -161,6 +162,11 @@ fSearch* MDIForm1::SearchWindow() const {
 
 void MDIForm1::menu查询_Click() {
     ShowSearch();
+}
+
+void MDIForm1::menu设置_Click() {
+    fOption window(this);
+    ui::ShowModal(window);
 }
 
 void MDIForm1::menu导入数据_Click() {

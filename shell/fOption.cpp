@@ -1,0 +1,44 @@
+#include "shell/fOption.h"
+
+#include "platform/app/App.h"
+#include "platform/app/Strings.h"
+#include "platform/settings/Settings.h"
+#include "platform/ui/Controls.h"
+#include "shell/CompanyName.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+
+fOption::fOption(QWidget* parent)
+    : QDialog(parent), Label1(ui::MakeLabel(this, "Label1", QStringLiteral("公司名称："))),
+      Text1(ui::MakeTextBox(this, "Text1")),
+      Command1(ui::MakeButton(this, "Command1", QStringLiteral("确定"))),
+      Command2(ui::MakeButton(this, "Command2", QStringLiteral("取消"))) {
+    setObjectName(QStringLiteral("fOption"));
+    setWindowTitle(QStringLiteral("设置"));
+    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                   Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
+    setFixedSize(380, 100);
+    Label1->setGeometry(14, 20, 70, 20);
+    Text1->setGeometry(84, 17, 280, 24);
+    Command1->setGeometry(184, 60, 84, 28);
+    Command2->setGeometry(280, 60, 84, 28);
+    connect(Command1, &QPushButton::clicked, this, &fOption::Command1_Click);
+    connect(Command2, &QPushButton::clicked, this, &fOption::Command2_Click);
+    Form_Load();
+}
+
+void fOption::Form_Load() {
+    Text1->setText(CompanyName);
+}
+
+void fOption::Command1_Click() {
+    CompanyName = Vb::Trim(Text1->text());
+    Settings::SaveSetting(App::Title(), CompanyNameSection(), CompanyNameKey(), CompanyName);
+    accept();
+}
+
+void fOption::Command2_Click() {
+    reject();
+}
