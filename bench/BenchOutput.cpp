@@ -25,17 +25,28 @@ double Median(std::vector<double> values) {
     return values.size() % 2 == 1 ? values[mid] : (values[mid - 1] + values[mid]) / 2;
 }
 
-double RssMb() {
+namespace {
+// A "Vm...:" figure of /proc/self/status, in MiB.
+double statusMb(const QByteArray& field) {
     QFile status(QStringLiteral("/proc/self/status"));
     if (!status.open(QIODevice::ReadOnly)) {
         return 0;
     }
     for (const QByteArray& line : status.readAll().split('\n')) {
-        if (line.startsWith("VmRSS:")) {
-            return line.mid(6).trimmed().split(' ').value(0).toDouble() / 1024.0;
+        if (line.startsWith(field)) {
+            return line.mid(field.size()).trimmed().split(' ').value(0).toDouble() / 1024.0;
         }
     }
     return 0;
+}
+} // namespace
+
+double RssMb() {
+    return statusMb("VmRSS:");
+}
+
+double PeakRssMb() {
+    return statusMb("VmHWM:");
 }
 
 void PrintFigures(const QJsonObject& figures) {

@@ -4,8 +4,10 @@
 #include "bench/ImportBench.h"
 #include "bench/SearchBench.h"
 #include "bench/Seeder.h"
+#include "bench/XlsBench.h"
 #include "platform/ado/Connection.h"
 #include "platform/ado/Recordset.h"
+#include "platform/excel/Error.h"
 #include "store/ModuleDataBase.h"
 
 #include <QApplication>
@@ -56,7 +58,10 @@ int usage() {
                  "  qvledger-bench open --db FILE [--repeat R]\n"
                  "  qvledger-bench search --db FILE [--column NAME] [--exact] [--from yyyy-mm-dd "
                  "--to yyyy-mm-dd] [--repeat R] [--cli] KEYWORDS...\n"
-                 "  qvledger-bench import-db --db FILE --from OTHER [--repeat R]\n");
+                 "  qvledger-bench import-db --db FILE --from OTHER [--repeat R]\n"
+
+                 "  qvledger-bench xls --rows N --out FILE.xls [--open-password P] "
+                 "[--modify-password Q] [--repeat R]\n");
     return 2;
 }
 
@@ -142,6 +147,30 @@ int runImportDb(const Arguments& args) {
     Bench::PrintFigures(Bench::RunDatabaseImport(db, other, repeat));
     return 0;
 }
+
+// Writes the workbook --repeat times; the file of the last run stays.
+int runXls(const Arguments& args) {
+    Bench::XlsOptions options;
+    options.out = args.value(QStringLiteral("--out"));
+    options.rows = args.number(QStringLiteral("--rows"), -1);
+    options.openPassword = args.value(QStringLiteral("--open-password"));
+    options.modifyPassword = args.value(QStringLiteral("--modify-password"));
+    if (options.out.isEmpty() || options.rows < 0) {
+        return usage();
+    }
+    const int repeat = std::max(1, args.number(QStringLiteral("--repeat"), 5));
+    std::vector<double> times;
+    for (int i = 0; i < repeat; ++i) {
+        times.push_back(Bench::TimeMs([&] { Bench::WriteSummaryWorkbook(options); }));
+    }
+    Bench::PrintFigures({{"op", "xls"},
+                         {"ms", Bench::Median(times)},
+                         {"rows", options.rows},
+                         {"bytes", QFileInfo(options.out).size()},
+                         {"rss_mb", Bench::PeakRssMb()},
+                         {"repeat", repeat}});
+    return 0;
+}
 } // namespace
 
 int main(int argc, char** argv) {
@@ -163,7 +192,13 @@ int main(int argc, char** argv) {
         if (args.command == u"import-db") {
             return runImportDb(args);
         }
+        if (args.command == u"xls") {
+            return runXls(args);
+        }
     } catch (const ado::Error& error) {
+        std::fprintf(stderr, "%s\n", qPrintable(error.Description()));
+        return 1;
+    } catch (const excel::Error& error) {
         std::fprintf(stderr, "%s\n", qPrintable(error.Description()));
         return 1;
     }

@@ -1,0 +1,153 @@
+#include "bench/XlsBench.h"
+
+#include "platform/excel/Application.h"
+#include "platform/excel/Constants.h"
+#include "platform/excel/RangeFormat.h"
+#include "platform/excel/Workbook.h"
+#include "platform/excel/Worksheet.h"
+
+#include <QStringList>
+#include <random>
+
+namespace Bench {
+namespace {
+using excel::Range;
+using excel::Worksheet;
+
+const QString kBodyFont = QStringLiteral("楷体_GB2312");
+const QString kLatinFont = QStringLiteral("Times New Roman");
+
+void headingStyle(Range range) {
+    range.Font().SetBold(false);
+    range.Font().SetName(kBodyFont);
+    range.Font().SetSize(10);
+    range.Font().SetColor(0xFFFFFF);
+    range.Borders().SetLineStyle(excel::xlContinuous);
+    range.SetHorizontalAlignment(excel::xlCenter);
+    range.SetVerticalAlignment(excel::xlCenter);
+    range.SetWrapText(false);
+    range.SetOrientation(0);
+    range.SetAddIndent(false);
+    range.SetIndentLevel(0);
+    range.SetShrinkToFit(false);
+    range.SetReadingOrder(excel::xlContext);
+    range.Interior().SetColorIndex(46);
+    range.Interior().SetPattern(excel::xlSolid);
+    range.Interior().SetPatternColorIndex(excel::xlAutomatic);
+    range.Font().SetName(kLatinFont);
+    range.SetWrapText(true);
+}
+
+void heading(Worksheet& sheet, const QString& first, const QString& merged, const QString& text) {
+    sheet.Range(first).SetValue(text);
+    if (!merged.isEmpty()) {
+        sheet.Range(merged).Merge();
+    }
+    headingStyle(sheet.Range(merged.isEmpty() ? first : merged));
+}
+
+void writeHeadings(Worksheet& sheet) {
+    heading(sheet, QStringLiteral("A1"), QStringLiteral("A1:M1"),
+            QStringLiteral("Quorvane制药有限公司 教育训练记录表"));
+    sheet.Range(QStringLiteral("A1:M1")).Font().SetUnderline(true);
+    const QStringList spans = {QStringLiteral("A2:A3"), QStringLiteral("G2:G3"),
+                               QStringLiteral("H2:H3"), QStringLiteral("I2:I3"),
+                               QStringLiteral("J2:J3"), QStringLiteral("K2:K3"),
+                               QStringLiteral("L2:L3"), QStringLiteral("M2:M3")};
+    const QStringList titles = {QStringLiteral("部门\nDepartment"),
+                                QStringLiteral("训练时间\nTraining Time"),
+                                QStringLiteral("SOP编号\nDocument No of SOP"),
+                                QStringLiteral("SOP版次\nRevision Number of SOP"),
+                                QStringLiteral("SOP名称\nTitle of SOP"),
+                                QStringLiteral("教育训练名称\nTitle of Training Program"),
+                                QStringLiteral("主讲人\nTrainer"),
+                                QStringLiteral("参加人员\nTrained employees")};
+    for (int i = 0; i < spans.size(); ++i) {
+        heading(sheet, spans.at(i).left(2), spans.at(i), titles.at(i));
+    }
+    heading(sheet, QStringLiteral("B2"), QStringLiteral("B2:F2"),
+            QStringLiteral("教育训练类别\nType of Training"));
+    const QStringList types = {QStringLiteral("新进员工\nOrientation"),
+                               QStringLiteral("法规\nRegulation"), QStringLiteral("SOP"),
+                               QStringLiteral("专业技术\nTechnical"),
+                               QStringLiteral("内外训\nIn/Out")};
+    for (int i = 0; i < types.size(); ++i) {
+        heading(sheet, QString(QChar(u'B' + i)) + u'3', {}, types.at(i));
+    }
+}
+
+void writeRecord(Worksheet& sheet, std::mt19937& random, int index) {
+    const int r = sheet.UsedRange().Rows().Count() + 1;
+    (void)sheet.UsedRange().Rows().Count();
+    const auto cell = [&](char column) { return sheet.Range(QChar(column) + QString::number(r)); };
+    cell('A').SetValue(QStringLiteral("质量部"));
+    for (const char column : {'B', 'C', 'D', 'E'}) {
+        cell(column).SetValue(random() % 2 == 0 ? QStringLiteral("√") : QString());
+    }
+    cell('F').SetValue(QStringLiteral("内训"));
+    cell('G').SetNumberFormatLocal(QStringLiteral("@"));
+    cell('G').SetValue(QStringLiteral("2014-12-04"));
+    cell('H').SetValue(QStringLiteral("SOP-QA-%1").arg(index, 4, 10, QChar(u'0')));
+    cell('I').SetNumberFormatLocal(QStringLiteral("@"));
+    cell('I').SetValue(QStringLiteral("三"));
+    cell('J').SetValue(QStringLiteral("偏差处理管理规程%1").arg(index));
+    cell('J').SetWrapText(true);
+    cell('K').SetValue(QStringLiteral("GMP基础知识培训%1").arg(index % 50));
+    cell('K').SetWrapText(true);
+    cell('L').SetValue(QStringLiteral("张三"));
+    QStringList names;
+    for (int i = 0; i < 20; ++i) {
+        names.push_back(QStringLiteral("员工%1").arg(1 + random() % 2000));
+    }
+    cell('M').SetValue(names.join(QStringLiteral("、")));
+    cell('M').SetWrapText(true);
+    sheet.Rows(r).Font().SetName(kBodyFont);
+    sheet.Rows(r).Font().SetSize(10);
+    for (const char column : {'G', 'H', 'I', 'J', 'K'}) {
+        cell(column).Font().SetName(kLatinFont);
+    }
+    sheet.Range(QStringLiteral("A%1:M%1").arg(r)).Borders().SetLineStyle(excel::xlContinuous);
+}
+
+void writeClosing(Worksheet& sheet) {
+    const int n = sheet.UsedRange().Rows().Count();
+    const QString saved = QStringLiteral("A%1:M%1").arg(n + 2);
+    sheet.Range(QStringLiteral("A%1").arg(n + 2))
+        .SetValue(QStringLiteral("保存时间:2024-01-01 12:00:00"));
+    sheet.Range(saved).Merge();
+    sheet.Range(saved).SetHorizontalAlignment(excel::xlCenter);
+    sheet.Range(saved).Font().SetName(kBodyFont);
+    sheet.Range(saved).Font().SetSize(10);
+    sheet.Range(saved).Borders().SetLineStyle(excel::xlLineStyleNone);
+    const QString box = QStringLiteral("A%1:M%2").arg(n + 4).arg(n + 7);
+    sheet.Range(box).Merge();
+    sheet.Range(QStringLiteral("A%1").arg(n + 4))
+        .SetValue(QStringLiteral("效果评估：\n已依计划完成教育训练: □ 是   □ 否 "
+                                 "%1\n需调整教育训练计划: □ 是   □ 否 %1")
+                      .arg(QString(37, u'_')));
+    sheet.Range(box).SetHorizontalAlignment(excel::xlLeft);
+    sheet.Range(box).Font().SetName(kBodyFont);
+    sheet.Range(box).Font().SetSize(10);
+    sheet.Range(box).Borders().SetLineStyle(excel::xlLineStyleNone);
+}
+} // namespace
+
+void WriteSummaryWorkbook(const XlsOptions& options) {
+    excel::Application excel;
+    excel::Workbook& workbook = excel.Workbooks().Add();
+    Worksheet& sheet = workbook.Worksheets().Item(1);
+    sheet.SetName(QStringLiteral("QA教育训练管理"));
+    writeHeadings(sheet);
+    std::mt19937 random(1);
+    for (int i = 0; i < options.rows; ++i) {
+        writeRecord(sheet, random, i);
+    }
+    writeClosing(sheet);
+    sheet.Columns().AutoFit();
+    workbook.SaveAs(options.out, excel::xlExcel8, options.openPassword, options.modifyPassword,
+                    excel::xlNoChange);
+    workbook.Close();
+    excel.Quit();
+}
+
+} // namespace Bench

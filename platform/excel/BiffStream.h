@@ -1,0 +1,57 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+#include <cstdint>
+#include <vector>
+
+namespace excel {
+
+// Record types of the workbook stream that the writer uses.
+namespace record {
+inline constexpr std::uint16_t kBof = 0x0809;
+inline constexpr std::uint16_t kEof = 0x000A;
+inline constexpr std::uint16_t kContinue = 0x003C;
+inline constexpr std::uint16_t kFilePass = 0x002F;
+inline constexpr std::uint16_t kInterfaceHdr = 0x00E1;
+inline constexpr std::uint16_t kBoundSheet = 0x0085;
+} // namespace record
+
+// The bytes of a workbook stream, written record by record in little-endian order.
+class BiffStream {
+public:
+    static constexpr size_t kMaxRecordData = 8224;
+
+    void Begin(std::uint16_t type);
+    // Ends the record begun last and fills in its size.
+    void End();
+    // An empty record or one holding a single 16-bit value.
+    void Empty(std::uint16_t type);
+    void Word(std::uint16_t type, std::uint16_t value);
+
+    void U8(std::uint8_t value) { data_.push_back(value); }
+    void U16(std::uint16_t value);
+    void U32(std::uint32_t value);
+    void F64(double value);
+    void Zeros(size_t count) { data_.insert(data_.end(), count, 0); }
+    void Bytes(const QByteArray& bytes);
+    // Characters of a string, 1 byte each when compressed, else UTF-16LE.
+    void Characters(const QString& text, qsizetype from, qsizetype count, bool compressed);
+    // ShortXLUnicodeString (8-bit length) and XLUnicodeString (16-bit length).
+    void ShortString(const QString& text);
+    void LongString(const QString& text);
+
+    size_t Position() const { return data_.size(); }
+    size_t RecordStart() const { return recordStart_; }
+    void Patch32(size_t at, std::uint32_t value);
+    QByteArray Take();
+
+private:
+    std::vector<std::uint8_t> data_;
+    size_t recordStart_ = 0;
+};
+
+// True when every character fits in one byte, so that the file may store it compressed.
+bool FitsCompressed(const QString& text);
+
+} // namespace excel

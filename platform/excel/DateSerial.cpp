@@ -1,0 +1,30 @@
+#include "platform/excel/DateSerial.h"
+
+#include <cmath>
+
+namespace excel {
+namespace {
+const QDate kEpoch(1899, 12, 30);
+const QDate kFirstAfterPhantomLeapDay(1900, 3, 1);
+constexpr double kMillisecondsPerDay = 86400000.0;
+} // namespace
+
+double DateToSerial(const QDate& date) {
+    const auto days = static_cast<double>(kEpoch.daysTo(date));
+    return date < kFirstAfterPhantomLeapDay ? days - 1 : days;
+}
+
+double DateTimeToSerial(const QDateTime& dateTime) {
+    return DateToSerial(dateTime.date()) +
+           dateTime.time().msecsSinceStartOfDay() / kMillisecondsPerDay;
+}
+
+QDateTime SerialToDateTime(double serial) {
+    const double wholeDays = std::floor(serial);
+    const auto days = static_cast<qint64>(wholeDays);
+    const QDate date = kEpoch.addDays(days < 61 ? days + 1 : days);
+    const auto msecs = static_cast<int>(std::lround((serial - wholeDays) * kMillisecondsPerDay));
+    return QDateTime(date, QTime(0, 0)).addMSecs(msecs);
+}
+
+} // namespace excel

@@ -1,0 +1,57 @@
+#include "platform/excel/Workbook.h"
+
+#include "platform/excel/Application.h"
+#include "platform/excel/Error.h"
+#include "platform/excel/XlsWriter.h"
+
+#include <QSaveFile>
+
+namespace excel {
+namespace {
+constexpr qsizetype kMaxOpenPassword = 255;
+constexpr qsizetype kMaxModifyPassword = 15;
+
+void checkSaveArguments(const QString& fileName, int fileFormat, const QString& password,
+                        const QString& writeResPassword, int accessMode) {
+    if (fileName.isEmpty()) {
+        throw Error(QStringLiteral("没有给出保存工作簿的文件名。"));
+    }
+    if (fileFormat != xlWorkbookNormal && fileFormat != xlExcel8) {
+        throw Error(
+            QStringLiteral("只能保存为 Excel 97-2003 工作簿（文件格式 56），不支持文件格式 %1。")
+                .arg(fileFormat));
+    }
+    if (accessMode != xlNoChange && accessMode != xlExclusive) {
+        throw Error(QStringLiteral("不支持共享工作簿（访问方式 %1）。").arg(accessMode));
+    }
+    if (password.size() > kMaxOpenPassword) {
+        throw Error(QStringLiteral("打开权限密码不能超过 %1 个字符。").arg(kMaxOpenPassword));
+    }
+    if (writeResPassword.size() > kMaxModifyPassword) {
+        throw Error(QStringLiteral("修改权限密码不能超过 %1 个字符。").arg(kMaxModifyPassword));
+    }
+}
+} // namespace
+
+Workbook::Workbook(Application& application, bool readOnly)
+    : application_(application), readOnly_(readOnly), worksheets_(*this) {}
+
+void Workbook::SaveAs(const QString& fileName, int fileFormat, const QString& password,
+                      const QString& writeResPassword, int accessMode) {
+    if (readOnly_) {
+        throw Error(QStringLiteral("这个工作簿是只读打开的，不能另存。"));
+    }
+    checkSaveArguments(fileName, fileFormat, password, writeResPassword, accessMode);
+    const QByteArray bytes =
+        WriteXls(*this, Protection{password, writeResPassword, application_.UserName()});
+    QSaveFile file(fileName);
+    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit()) {
+        throw Error(QStringLiteral("无法保存工作簿“%1”：%2").arg(fileName, file.errorString()));
+    }
+}
+
+void Workbook::Close() {
+    application_.Workbooks().Remove(this);
+}
+
+} // namespace excel

@@ -1,0 +1,185 @@
+#include "platform/excel/XlsWriter.h"
+
+#include "platform/excel/BiffStream.h"
+#include "platform/excel/CompoundFile.h"
+#include "platform/excel/FormatRecords.h"
+#include "platform/excel/PasswordVerifier.h"
+#include "platform/excel/Rc4CryptoApi.h"
+#include "platform/excel/SharedStrings.h"
+#include "platform/excel/SheetWriter.h"
+#include "platform/excel/Workbook.h"
+#include "platform/excel/Worksheet.h"
+
+#include <QRandomGenerator>
+#include <memory>
+#include <optional>
+#include <vector>
+
+namespace excel {
+namespace {
+constexpr std::uint16_t kWriteProtect = 0x0086;
+constexpr std::uint16_t kMms = 0x00C1;
+constexpr std::uint16_t kInterfaceEnd = 0x00E2;
+constexpr std::uint16_t kWriteAccess = 0x005C;
+constexpr std::uint16_t kFileSharing = 0x005B;
+constexpr std::uint16_t kCodePage = 0x0042;
+constexpr std::uint16_t kDsf = 0x0161;
+constexpr std::uint16_t kRrTabId = 0x013D;
+constexpr std::uint16_t kWindowProtect = 0x0019;
+constexpr std::uint16_t kProtect = 0x0012;
+constexpr std::uint16_t kPassword = 0x0013;
+constexpr std::uint16_t kProt4Rev = 0x01AF;
+constexpr std::uint16_t kProt4RevPass = 0x01BC;
+constexpr std::uint16_t kWindow1 = 0x003D;
+constexpr std::uint16_t kBackup = 0x0040;
+constexpr std::uint16_t kHideObj = 0x008D;
+constexpr std::uint16_t kDate1904 = 0x0022;
+constexpr std::uint16_t kPrecision = 0x000E;
+constexpr std::uint16_t kRefreshAll = 0x01B7;
+constexpr std::uint16_t kBookBool = 0x00DA;
+constexpr std::uint16_t kUsesElfs = 0x0160;
+constexpr std::uint16_t kCountry = 0x008C;
+
+constexpr std::uint16_t kUnicode = 1200;
+constexpr std::uint16_t kChina = 86;
+constexpr size_t kWriteAccessSize = 112;
+constexpr qsizetype kMaxUserName = 54;
+// A shorter workbook stream would have to go into the compound file's mini stream.
+constexpr qsizetype kMinStreamSize = 4096;
+
+QByteArray randomBytes(int count) {
+    QByteArray bytes(count, '\0');
+    QRandomGenerator::system()->generate(bytes.begin(), bytes.end());
+    return bytes;
+}
+
+void writeBof(BiffStream& out) {
+    out.Begin(record::kBof);
+    out.U16(0x0600); // BIFF8
+    out.U16(0x0005); // workbook globals
+    out.U16(0x0DBB);
+    out.U16(0x07CC);
+    out.U32(0x00000041);
+    out.U32(0x00000006);
+    out.End();
+}
+
+void writeUserRecords(BiffStream& out, const Protection& protection) {
+    const QString user = protection.userName.left(kMaxUserName);
+    out.Begin(kWriteAccess);
+    const size_t start = out.Position();
+    out.LongString(user);
+    out.Bytes(QByteArray(static_cast<qsizetype>(kWriteAccessSize - (out.Position() - start)), ' '));
+    out.End();
+    if (!protection.modifyPassword.isEmpty()) {
+        out.Begin(kFileSharing);
+        out.U16(0); // not "read-only recommended": the password decides
+        out.U16(PasswordVerifier(protection.modifyPassword));
+        out.LongString(user);
+        out.End();
+    }
+}
+
+void writeWorkbookSettings(BiffStream& out, int sheetCount, int activeSheet) {
+    out.Word(kCodePage, kUnicode);
+    out.Word(kDsf, 0);
+    out.Begin(kRrTabId);
+    for (int i = 1; i <= sheetCount; ++i) {
+        out.U16(static_cast<std::uint16_t>(i));
+    }
+    out.End();
+    out.Word(kWindowProtect, 0);
+    out.Word(kProtect, 0);
+    out.Word(kPassword, 0);
+    out.Word(kProt4Rev, 0);
+    out.Word(kProt4RevPass, 0);
+    out.Begin(kWindow1);
+    out.U16(0x0168);
+    out.U16(0x001E);
+    out.U16(0x4650);
+    out.U16(0x2D5A);
+    out.U16(0x0038); // scroll bars and sheet tabs shown
+    out.U16(static_cast<std::uint16_t>(activeSheet));
+    out.U16(0);
+    out.U16(1); // one sheet selected
+    out.U16(0x0258);
+    out.End();
+    out.Word(kBackup, 0);
+    out.Word(kHideObj, 0);
+    out.Word(kDate1904, 0);
+    out.Word(kPrecision, 1);
+    out.Word(kRefreshAll, 0);
+    out.Word(kBookBool, 0);
+}
+
+// Writes the BOUNDSHEET records and returns where each one's sheet offset goes.
+std::vector<size_t> writeSheetList(BiffStream& out, const Worksheets& sheets) {
+    std::vector<size_t> offsets;
+    for (int i = 1; i <= sheets.Count(); ++i) {
+        out.Begin(record::kBoundSheet);
+        offsets.push_back(out.Position());
+        out.U32(0);
+        out.U8(0); // visible
+        out.U8(0); // worksheet
+        out.ShortString(sheets.Item(i).Name());
+        out.End();
+    }
+    return offsets;
+}
+} // namespace
+
+QByteArray WriteXls(const Workbook& workbook, const Protection& protection) {
+    const Worksheets& sheets = workbook.Worksheets();
+    FormatRecords formats(workbook.Styles());
+    SharedStrings strings;
+    std::vector<std::unique_ptr<SheetWriter>> writers;
+    for (int i = 1; i <= sheets.Count(); ++i) {
+        writers.push_back(std::make_unique<SheetWriter>(sheets.Item(i), workbook.Styles()));
+        writers.back()->Prepare(formats, strings);
+    }
+    formats.CheckLimits();
+
+    std::optional<Rc4CryptoApi> cipher;
+    if (!protection.openPassword.isEmpty()) {
+        cipher.emplace(protection.openPassword, randomBytes(16));
+    }
+    BiffStream out;
+    writeBof(out);
+    if (!protection.modifyPassword.isEmpty()) {
+        out.Empty(kWriteProtect);
+    }
+    if (cipher) {
+        out.Begin(record::kFilePass);
+        out.Bytes(cipher->FilePassData(randomBytes(16)));
+        out.End();
+    }
+    out.Word(record::kInterfaceHdr, kUnicode);
+    out.Word(kMms, 0);
+    out.Empty(kInterfaceEnd);
+    writeUserRecords(out, protection);
+    writeWorkbookSettings(out, sheets.Count(), sheets.ActiveIndex());
+    formats.Write(out);
+    out.Word(kUsesElfs, 0);
+    const std::vector<size_t> sheetOffsets = writeSheetList(out, sheets);
+    out.Begin(kCountry);
+    out.U16(kChina);
+    out.U16(kChina);
+    out.End();
+    strings.Write(out);
+    out.Empty(record::kEof);
+
+    for (size_t i = 0; i < writers.size(); ++i) {
+        out.Patch32(sheetOffsets[i], static_cast<std::uint32_t>(out.Position()));
+        writers[i]->Write(out, static_cast<int>(i) == sheets.ActiveIndex());
+    }
+    QByteArray stream = out.Take();
+    if (cipher) {
+        cipher->EncryptWorkbookStream(stream);
+    }
+    if (stream.size() < kMinStreamSize) {
+        stream.append(kMinStreamSize - stream.size(), '\0');
+    }
+    return BuildCompoundFile(QStringLiteral("Workbook"), stream);
+}
+
+} // namespace excel

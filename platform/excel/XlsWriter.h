@@ -1,0 +1,20 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+
+namespace excel {
+
+class Workbook;
+
+struct Protection {
+    QString openPassword;   // empty: not encrypted
+    QString modifyPassword; // empty: no write reservation
+    QString userName;       // recorded as the last writer and the reserving user
+};
+
+// The workbook as an Excel 97-2003 (.xls) file: BIFF8 in a compound file. Throws
+// excel::Error, before anything is written, for a workbook the format cannot hold.
+QByteArray WriteXls(const Workbook& workbook, const Protection& protection);
+
+} // namespace excel
