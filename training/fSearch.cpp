@@ -2,10 +2,13 @@
 
 #include "platform/ado/Connection.h"
 #include "platform/ado/Recordset.h"
+#include "platform/app/Strings.h"
 #include "platform/clock/Clock.h"
 #include "platform/ui/Controls.h"
 #include "platform/ui/MessageBox.h"
+#include "platform/ui/Modal.h"
 #include "platform/ui/Twips.h"
+#include "reports/sSaveXLS.h"
 #include "store/ModuleDataBase.h"
 #include "training/MListView.h"
 #include "training/SearchList.h"
@@ -266,6 +269,12 @@ void fSearch::Command2_Click() {
         ui::Critical(QStringLiteral("请先查询！"), this);
         return;
     }
+    sSaveXLS exporter(*ListView1, this);
+    const QString name = Vb::Trim(Text1->text());
+    if (Combo1->currentText() == u"参加人员" && !name.isEmpty()) {
+        exporter.Text3->setText(name);
+    }
+    ui::ShowModal(exporter);
 }
 
 void fSearch::Command4_Click() {

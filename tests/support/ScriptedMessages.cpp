@@ -1,5 +1,6 @@
 #include "support/ScriptedMessages.h"
 
+#include <QRegularExpression>
 #include <gtest/gtest.h>
 
 ScriptedMessages& ScriptedMessages::Instance() {
@@ -9,6 +10,10 @@ ScriptedMessages& ScriptedMessages::Instance() {
 
 void ScriptedMessages::Expect(ui::Icon icon, const QString& text, ui::Answer answer) {
     expected_.push_back({icon, text, answer});
+}
+
+void ScriptedMessages::ExpectMatching(ui::Icon icon, const QString& pattern, ui::Answer answer) {
+    expected_.push_back({icon, pattern, answer, true});
 }
 
 void ScriptedMessages::VerifyAndReset() {
@@ -28,7 +33,14 @@ ui::Answer ScriptedMessages::Show(QWidget*, const QString& text, ui::Icon icon,
         return fallback;
     }
     const Expected next = expected_.takeFirst();
-    EXPECT_EQ(next.text.toStdString(), text.toStdString());
+    if (next.pattern) {
+        EXPECT_TRUE(QRegularExpression(QRegularExpression::anchoredPattern(next.text))
+                        .match(text)
+                        .hasMatch())
+            << text.toStdString() << " does not match " << next.text.toStdString();
+    } else {
+        EXPECT_EQ(next.text.toStdString(), text.toStdString());
+    }
     EXPECT_EQ(static_cast<int>(next.icon), static_cast<int>(icon)) << text.toStdString();
     return next.answer;
 }

@@ -17,6 +17,8 @@ public:
     static ScriptedMessages& Instance();
 
     void Expect(ui::Icon icon, const QString& text, ui::Answer answer = ui::Answer::Ok);
+    // A message whose whole text matches the regular expression.
+    void ExpectMatching(ui::Icon icon, const QString& pattern, ui::Answer answer = ui::Answer::Ok);
     // Messages shown since the last Reset.
     const QList<Message>& Shown() const { return shown_; }
     // Fails the test for every expected message that did not come, then forgets all.
@@ -30,6 +32,7 @@ private:
         ui::Icon icon;
         QString text;
         ui::Answer answer;
+        bool pattern = false;
     };
     QList<Expected> expected_;
     QList<Message> shown_;

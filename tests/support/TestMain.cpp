@@ -7,6 +7,7 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QLocale>
 #include <QNetworkProxy>
 #include <QStandardPaths>
 #include <QTemporaryDir>
@@ -35,6 +36,8 @@ int main(int argc, char** argv) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QStandardPaths::setTestModeEnabled(true);
     QApplication app(argc, argv);
+    QLocale::setDefault(
+        QLocale(QLocale::Chinese, QLocale::SimplifiedChineseScript, QLocale::China));
     ui::SetMessageService(&ScriptedMessages::Instance());
     Shell::SetShellService(&RecordingShell::Instance());
     const QTemporaryDir settings;
