@@ -1,6 +1,7 @@
 // Benchmark and verification tool: runs the program's own code and prints one JSON line
 // of figures last.
 #include "bench/BenchOutput.h"
+#include "bench/ExportBench.h"
 #include "bench/ImportBench.h"
 #include "bench/SearchBench.h"
 #include "bench/Seeder.h"
@@ -51,17 +52,20 @@ Arguments parse(const QStringList& args) {
 }
 
 int usage() {
-    std::fprintf(stderr,
-                 "usage:\n"
-                 "  qvledger-bench seed --db FILE --records N [--employees M] [--departments K] "
-                 "[--seed S]\n"
-                 "  qvledger-bench open --db FILE [--repeat R]\n"
-                 "  qvledger-bench search --db FILE [--column NAME] [--exact] [--from yyyy-mm-dd "
-                 "--to yyyy-mm-dd] [--repeat R] [--cli] KEYWORDS...\n"
-                 "  qvledger-bench import-db --db FILE --from OTHER [--repeat R]\n"
+    std::fprintf(
+        stderr,
+        "usage:\n"
+        "  qvledger-bench seed --db FILE --records N [--employees M] [--departments K] "
+        "[--seed S]\n"
+        "  qvledger-bench open --db FILE [--repeat R]\n"
+        "  qvledger-bench search --db FILE [--column NAME] [--exact] [--from yyyy-mm-dd "
+        "--to yyyy-mm-dd] [--repeat R] [--cli] KEYWORDS...\n"
+        "  qvledger-bench import-db --db FILE --from OTHER [--repeat R]\n"
 
-                 "  qvledger-bench xls --rows N --out FILE.xls [--open-password P] "
-                 "[--modify-password Q] [--repeat R]\n");
+        "  qvledger-bench xls --rows N --out FILE.xls [--open-password P] "
+        "[--modify-password Q] [--repeat R]\n"
+        "  qvledger-bench export --db FILE --layout summary|personal [--name N] --out FILE.xls "
+        "[--open-password P] [--modify-password Q] [--repeat R] KEYWORDS...\n");
     return 2;
 }
 
@@ -171,6 +175,22 @@ int runXls(const Arguments& args) {
                          {"repeat", repeat}});
     return 0;
 }
+int runExport(const Arguments& args) {
+    Bench::ExportOptions options;
+    options.db = args.value(QStringLiteral("--db"));
+    options.out = args.value(QStringLiteral("--out"));
+    options.personal = args.value(QStringLiteral("--layout")) == u"personal";
+    options.name = args.value(QStringLiteral("--name"));
+    options.openPassword = args.value(QStringLiteral("--open-password"));
+    options.modifyPassword = args.value(QStringLiteral("--modify-password"));
+    options.keywords = args.positional;
+    options.repeat = std::max(1, args.number(QStringLiteral("--repeat"), options.repeat));
+    if (options.db.isEmpty() || options.out.isEmpty() || options.keywords.isEmpty()) {
+        return usage();
+    }
+    Bench::PrintFigures(Bench::RunExport(options));
+    return 0;
+}
 } // namespace
 
 int main(int argc, char** argv) {
@@ -191,6 +211,9 @@ int main(int argc, char** argv) {
         }
         if (args.command == u"import-db") {
             return runImportDb(args);
+        }
+        if (args.command == u"export") {
+            return runExport(args);
         }
         if (args.command == u"xls") {
             return runXls(args);
