@@ -2,6 +2,7 @@
 
 #include "bench/BenchOutput.h"
 #include "reports/sSaveXLS.h"
+#include "shell/CompanyName.h"
 #include "store/ModuleDataBase.h"
 #include "training/SearchList.h"
 #include "training/fSearch.h"
@@ -14,6 +15,7 @@ namespace Bench {
 
 QJsonObject RunExport(const ExportOptions& options) {
     DatabasePath = options.db;
+    LoadCompanyName();
     fSearch search(nullptr);
     search.查询训练表(QStringLiteral("[全部栏目]"), options.keywords.join(u' '));
     std::vector<double> times;

@@ -16,3 +16,6 @@ inline QString CompanyNameKey() {
 inline QString DefaultCompanyName() {
     return QStringLiteral("Quorvane制药有限公司");
 }
+
+// CompanyName from the settings, as the program's start reads it.
+void LoadCompanyName();

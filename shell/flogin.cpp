@@ -1,7 +1,6 @@
 #include "shell/flogin.h"
 
 #include "platform/app/App.h"
-#include "platform/settings/Settings.h"
 #include "platform/shell/Shell.h"
 #include "shell/ClickLabel.h"
 #include "shell/CompanyName.h"
@@ -91,8 +90,7 @@ void flogin::Form_Load() {
     show();
     QCoreApplication::processEvents();
     ComputeSystemDescription();
-    CompanyName = Settings::GetSetting(App::Title(), CompanyNameSection(), CompanyNameKey(),
-                                       DefaultCompanyName());
+    LoadCompanyName();
     Timer1_->start();
 }
 
