@@ -4,6 +4,7 @@
 #include "import/fInputdata.h"
 #include "platform/ado/Connection.h"
 #include "platform/ado/Recordset.h"
+#include "platform/app/App.h"
 #include "store/ModuleDataBase.h"
 
 #include <QFile>
@@ -20,6 +21,11 @@ int trainingCount() {
     ado::Recordset rs;
     rs.Open(QStringLiteral("select count(*) from 训练表"), connection);
     return rs.Fields()[0].Value().toInt();
+}
+
+double importWorkbookOnce() {
+    fInputdata window;
+    return TimeMs([&] { window.Command4_Click(); });
 }
 
 double importOnce(const QString& other) {
@@ -49,6 +55,24 @@ QJsonObject RunDatabaseImport(const QString& db, const QString& other, int repea
             {"second_run_ms", again},
             {"second_run_added", trainingCount() - before},
             {"rss_mb", RssMb()}};
+}
+
+QJsonObject RunWorkbookImport(const QString& db, const QString& workbook, int repeat) {
+    QTemporaryDir scratch;
+    App::SetPath(scratch.path());
+    QFile::copy(workbook, scratch.filePath(QStringLiteral("1.xls")));
+    std::vector<double> times;
+    int before = 0;
+    int added = 0;
+    for (int i = 0; i < repeat; ++i) {
+        DatabasePath = scratch.filePath(QStringLiteral("data.db"));
+        QFile::remove(DatabasePath);
+        QFile::copy(db, DatabasePath);
+        before = trainingCount();
+        times.push_back(importWorkbookOnce());
+        added = trainingCount() - before;
+    }
+    return {{"op", "import-xls"}, {"ms", Median(times)}, {"added", added}, {"rss_mb", RssMb()}};
 }
 
 } // namespace Bench

@@ -9,4 +9,7 @@ namespace Bench {
 // the median first run, then a second run of the same import on the last copy.
 QJsonObject RunDatabaseImport(const QString& db, const QString& other, int repeat);
 
+// Imports the workbook as the program folder's "1.xls" into copies of db.
+QJsonObject RunWorkbookImport(const QString& db, const QString& workbook, int repeat);
+
 } // namespace Bench

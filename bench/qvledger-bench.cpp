@@ -175,6 +175,17 @@ int runXls(const Arguments& args) {
                          {"repeat", repeat}});
     return 0;
 }
+int runImportXls(const Arguments& args) {
+    const QString db = args.value(QStringLiteral("--db"));
+    const QString workbook = args.value(QStringLiteral("--xls"));
+    if (db.isEmpty() || workbook.isEmpty()) {
+        return usage();
+    }
+    const int repeat = std::max(1, args.number(QStringLiteral("--repeat"), 5));
+    Bench::PrintFigures(Bench::RunWorkbookImport(db, workbook, repeat));
+    return 0;
+}
+
 int runExport(const Arguments& args) {
     Bench::ExportOptions options;
     options.db = args.value(QStringLiteral("--db"));
@@ -211,6 +222,9 @@ int main(int argc, char** argv) {
         }
         if (args.command == u"import-db") {
             return runImportDb(args);
+        }
+        if (args.command == u"import-xls") {
+            return runImportXls(args);
         }
         if (args.command == u"export") {
             return runExport(args);

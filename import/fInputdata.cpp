@@ -1,6 +1,7 @@
 #include "import/fInputdata.h"
 
 #include "import/DatabaseImport.h"
+#include "import/WorkbookImport.h"
 #include "platform/ado/Connection.h"
 #include "platform/ui/Controls.h"
 #include "platform/ui/DialogStyle.h"
@@ -40,6 +41,7 @@ fInputdata::fInputdata(QWidget* parent)
     Label3->setGeometry(140, 100, 420, 20);
     connect(Command1, &QPushButton::clicked, this, &fInputdata::Command1_Click);
     connect(Command3, &QPushButton::clicked, this, &fInputdata::Command3_Click);
+    connect(Command4, &QPushButton::clicked, this, &fInputdata::Command4_Click);
     Form_Load();
 }
 
@@ -94,6 +96,10 @@ void fInputdata::importDatabase(const QString& path) {
     if (!ownOpen || !sourceOpen) {
         return;
     }
+    reportOutcome(DatabaseImport::Run(own, source, progressBar()));
+}
+
+DatabaseImport::Progress fInputdata::progressBar() {
     DatabaseImport::Progress progress;
     progress.start = [this](int maximum) {
         ProgressBar1->setValue(0);
@@ -103,7 +109,10 @@ void fInputdata::importDatabase(const QString& path) {
         ProgressBar1->setValue(value);
         QCoreApplication::processEvents();
     };
-    const DatabaseImport::Result result = DatabaseImport::Run(own, source, progress);
+    return progress;
+}
+
+void fInputdata::reportOutcome(const DatabaseImport::Result& result) {
     switch (result.outcome) {
     case DatabaseImport::Outcome::Done:
         break;
@@ -114,4 +123,17 @@ void fInputdata::importDatabase(const QString& path) {
         ui::Critical(QStringLiteral("导入失败，没有导入任何记录：") + result.description, this);
         break;
     }
+}
+
+void fInputdata::Command4_Click() {
+    Command4->setEnabled(false);
+    ProgressBar1->setValue(0);
+    running_ = true;
+    ado::Connection own;
+    if (OpenDatabase(own)) {
+        reportOutcome(WorkbookImport::Run(own, WorkbookImport::WorkbookPath(), progressBar()));
+    }
+    running_ = false;
+    ProgressBar1->setValue(0);
+    Command4->setEnabled(true);
 }

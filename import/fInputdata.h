@@ -1,5 +1,7 @@
 #pragma once
 
+#include "import/DatabaseImport.h"
+
 #include <QDialog>
 
 class QLabel;
@@ -14,6 +16,7 @@ public:
 
     void Command1_Click();
     void Command3_Click();
+    void Command4_Click();
 
     QLabel* Label1;
     QLineEdit* Text1;
@@ -30,6 +33,8 @@ protected:
 private:
     void Form_Load();
     void importDatabase(const QString& path);
+    DatabaseImport::Progress progressBar();
+    void reportOutcome(const DatabaseImport::Result& result);
 
     bool running_ = false;
 };

@@ -26,8 +26,19 @@ QString VersionText() {
     return QStringLiteral("%1.%2.%3").arg(Major()).arg(Minor()).arg(Revision());
 }
 
+namespace {
+QString& overriddenPath() {
+    static QString folder;
+    return folder;
+}
+} // namespace
+
 QString Path() {
-    return QCoreApplication::applicationDirPath();
+    return overriddenPath().isEmpty() ? QCoreApplication::applicationDirPath() : overriddenPath();
+}
+
+void SetPath(const QString& folder) {
+    overriddenPath() = folder;
 }
 
 } // namespace App

@@ -13,5 +13,7 @@ int Revision();
 QString VersionText();
 // The folder of the executable.
 QString Path();
+// Tests put the program folder elsewhere; an empty folder returns to the executable's.
+void SetPath(const QString& folder);
 
 } // namespace App

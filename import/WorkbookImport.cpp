@@ -1,0 +1,149 @@
+#include "import/WorkbookImport.h"
+
+#include "platform/ado/AccessDate.h"
+#include "platform/ado/Connection.h"
+#include "platform/ado/Recordset.h"
+#include "platform/app/App.h"
+#include "platform/app/Strings.h"
+#include "platform/excel/Application.h"
+#include "platform/excel/CellText.h"
+#include "platform/excel/Error.h"
+#include "platform/excel/Range.h"
+#include "platform/excel/Workbook.h"
+#include "platform/excel/Workbooks.h"
+#include "platform/excel/Worksheet.h"
+#include "platform/excel/Worksheets.h"
+#include "store/ModuleDataBase.h"
+
+namespace WorkbookImport {
+namespace {
+const QString kSeparator = QStringLiteral("、");
+
+struct Training {
+    QString department;
+    bool flags[4] = {};
+    std::optional<QDate> day;
+    QString sopNumber;
+    QString revision;
+    QString sopName;
+    QString course;
+};
+
+QString text(excel::Worksheet& sheet, const char* column, int row) {
+    return Vb::Trim(
+        excel::CellText(sheet.Range(QString::fromLatin1(column) + QString::number(row)).Value()));
+}
+
+QString curlyApostrophes(QString value) {
+    return value.replace(u'\'', QChar(0x2019));
+}
+
+Training readRow(excel::Worksheet& sheet, int row) {
+    Training training;
+    training.department = text(sheet, "A", row);
+    const char* marks[] = {"B", "C", "D", "E"};
+    for (int i = 0; i < 4; ++i) {
+        training.flags[i] = text(sheet, marks[i], row) == u"√";
+    }
+    if (const auto day = ado::ParseAccessDate(text(sheet, "F", row).replace(u'.', u'-'))) {
+        training.day = day->date();
+    }
+    training.sopNumber = text(sheet, "G", row);
+    training.revision = text(sheet, "H", row);
+    training.sopName = curlyApostrophes(text(sheet, "I", row));
+    training.course = curlyApostrophes(text(sheet, "J", row));
+    return training;
+}
+
+void addTraining(ado::Recordset& rs, const Training& t, const QString& participant) {
+    rs.AddNew();
+    ado::FieldList& f = rs.Fields();
+    f[QStringLiteral("部门")].SetValue(t.department);
+    f[QStringLiteral("新进员工")].SetValue(t.flags[0]);
+    f[QStringLiteral("法规")].SetValue(t.flags[1]);
+    f[QStringLiteral("SOP")].SetValue(t.flags[2]);
+    f[QStringLiteral("专业技术")].SetValue(t.flags[3]);
+    if (t.day) {
+        f[QStringLiteral("训练时间")].SetValue(*t.day);
+    }
+    f[QStringLiteral("SOP编号")].SetValue(t.sopNumber);
+    f[QStringLiteral("SOP版次")].SetValue(t.revision);
+    f[QStringLiteral("SOP名称")].SetValue(t.sopName);
+    f[QStringLiteral("教育训练名称")].SetValue(t.course);
+    f[QStringLiteral("参加人员")].SetValue(participant);
+}
+
+// The participant joins the list unless already named in it, in any letter case.
+void addParticipant(ado::Field& participants, const QString& name) {
+    const QString list = participants.Text();
+    if ((kSeparator + list + kSeparator)
+            .contains(kSeparator + name + kSeparator, Qt::CaseInsensitive)) {
+        return;
+    }
+    // An empty list takes the name alone: no separator at either end.
+    participants.SetValue(list.isEmpty() ? name : list + kSeparator + name);
+}
+
+void mergeRow(ado::Connection& own, const Training& t, const QString& participant) {
+    ado::Recordset rs;
+    rs.Open(QStringLiteral("select * from 训练表 where SOP编号='") + SqlQuote(t.sopNumber) +
+                QStringLiteral("' and SOP名称='") + SqlQuote(t.sopName) +
+                QStringLiteral("' and 教育训练名称='") + SqlQuote(t.course) + u'\'',
+            own, ado::adOpenKeyset, ado::adLockOptimistic);
+    if (rs.Eof()) {
+        addTraining(rs, t, participant);
+    } else {
+        addParticipant(rs.Fields()[QStringLiteral("参加人员")], participant);
+    }
+    rs.Update();
+}
+
+void importSheet(ado::Connection& own, excel::Worksheet& sheet) {
+    const QString participant = sheet.Name();
+    const int last = sheet.UsedRange().Rows().Count();
+    for (int row = kFirstRow; row <= last; ++row) {
+        if (text(sheet, "A", row).isEmpty()) {
+            continue;
+        }
+        const Training training = readRow(sheet, row);
+        try {
+            mergeRow(own, training, participant);
+        } catch (const ado::Error&) {
+        }
+    }
+}
+} // namespace
+
+QString WorkbookPath() {
+    return App::Path() + QStringLiteral("/1.xls");
+}
+
+DatabaseImport::Result Run(ado::Connection& own, const QString& workbook,
+                           const DatabaseImport::Progress& progress) {
+    excel::Application application;
+    try {
+        excel::Workbook& book = application.Workbooks().Open(workbook);
+        excel::Worksheets& sheets = book.Worksheets();
+        progress.start(sheets.Count() + 1);
+        own.BeginTrans();
+        try {
+            for (int i = 1; i <= sheets.Count(); ++i) {
+                progress.step(i);
+                importSheet(own, sheets.Item(i));
+            }
+            own.CommitTrans();
+        } catch (...) {
+            own.RollbackTrans();
+            throw;
+        }
+        book.Close();
+        application.Quit();
+        return {};
+    } catch (const excel::Error& error) {
+        return {DatabaseImport::Outcome::Failed, error.Description()};
+    } catch (const ado::Error& error) {
+        return {DatabaseImport::Outcome::Failed, error.Description()};
+    }
+}
+
+} // namespace WorkbookImport
