@@ -18,6 +18,7 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMdiArea>
@@ -249,31 +250,23 @@ TEST_F(MDIForm1Test, TheHelpMenuOpensItsWindowsAsModalDialogs) {
     }
 }
 
-// The program folder of the tests is the build's bin folder: back up its data.db aside.
+// The program folder is a temporary one with its own data.db.
 class MainWindowBackupTest : public QvTest {
 protected:
     void SetUp() override {
-        folder = QCoreApplication::applicationDirPath();
+        App::SetPath(programFolder.Path());
+        programFolder.WithDatabase();
+        folder = programFolder.Path();
         day = QDate(2031, 7, 15);
         Clock::SetFixedNow(QDateTime(day, QTime(17, 0)));
-        QFile::remove(Backup::TargetPath(folder, day));
-        hadDatabase = QFile::exists(folder + "/data.db");
-        if (!hadDatabase) {
-            QFile marker(folder + "/data.db");
-            ASSERT_TRUE(marker.open(QIODevice::WriteOnly));
-            marker.write("stand-in");
-        }
     }
     void TearDown() override {
-        QFile::remove(Backup::TargetPath(folder, day));
-        if (!hadDatabase) {
-            QFile::remove(folder + "/data.db");
-        }
+        App::SetPath({});
         QvTest::TearDown();
     }
+    TestFolder programFolder;
     QString folder;
     QDate day;
-    bool hadDatabase = false;
 };
 
 TEST_F(MainWindowBackupTest, ClosingOnABackupDayTakesTheCopyOnce) {
@@ -290,5 +283,15 @@ TEST_F(MainWindowBackupTest, ClosingOnABackupDayTakesTheCopyOnce) {
     QFile source(folder + "/data.db");
     ASSERT_TRUE(source.open(QIODevice::ReadOnly));
     EXPECT_EQ(copy.readAll(), source.readAll());
+    copy.close();
+
+    QFile::remove(target);
+    QFile(target).open(QIODevice::WriteOnly);
+    {
+        MDIForm1 form;
+        form.show();
+        form.close();
+    }
+    EXPECT_EQ(QFileInfo(target).size(), 0) << "a second closing that day keeps the first copy";
 }
 } // namespace

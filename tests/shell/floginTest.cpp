@@ -13,6 +13,7 @@
 #include "support/RecordingShell.h"
 #include "support/SystemInfo.h"
 #include "support/TableSysInfo.h"
+#include "support/TestFolder.h"
 #include "support/WaitFor.h"
 #include "support/uXMLHTTP.h"
 
@@ -177,8 +178,10 @@ TEST_F(floginTest, EnteringShowsAFreshMainWindowAndLeavingItShowsThisWindowAgain
 TEST_F(floginTest, ClosingThisWindowEndsTheProgramWithoutABackup) {
     const QDate backupDay(2031, 7, 15);
     Clock::SetFixedNow(QDateTime(backupDay, QTime(17, 0)));
+    TestFolder programFolder;
+    App::SetPath(programFolder.Path());
+    programFolder.WithDatabase();
     const QString backup = Backup::TargetPath(App::Path(), backupDay);
-    QFile::remove(backup);
     flogin form;
     // Even with the main window open, ending here closes no window and so runs no backup.
     QTimer::singleShot(0, [&] {
@@ -188,7 +191,7 @@ TEST_F(floginTest, ClosingThisWindowEndsTheProgramWithoutABackup) {
     QTimer::singleShot(10000, [] { QCoreApplication::exit(1); });
     EXPECT_EQ(QApplication::exec(), 0);
     EXPECT_FALSE(QFile::exists(backup));
-    QFile::remove(backup);
+    App::SetPath({});
     MDIForm1* main = mainWindow();
     ASSERT_NE(main, nullptr);
     EXPECT_TRUE(main->isVisible());
