@@ -38,7 +38,6 @@ public:
         out_.append(b, 4);
     }
     void zeros(qsizetype n) { out_.append(n, '\0'); }
-    void padToSector() { zeros((kSectorSize - out_.size() % kSectorSize) % kSectorSize); }
 
 private:
     QByteArray& out_;
@@ -62,9 +61,9 @@ void writeDirectoryEntry(Writer& w, const QString& name, std::uint8_t type, std:
 }
 } // namespace
 
-QByteArray BuildCompoundFile(const QString& streamName, const QByteArray& stream) {
-    Q_ASSERT(stream.size() >= static_cast<qsizetype>(kMiniStreamCutoff));
-    const std::uint32_t streamSectors = sectorsFor(stream.size());
+CompoundFileParts CompoundFileAround(const QString& streamName, qsizetype streamSize) {
+    Q_ASSERT(streamSize >= static_cast<qsizetype>(kMiniStreamCutoff));
+    const std::uint32_t streamSectors = sectorsFor(streamSize);
     const std::uint32_t directorySector = streamSectors;
     // The FAT must also cover its own sectors and those of the DIFAT.
     std::uint32_t fatSectors = 0;
@@ -85,10 +84,8 @@ QByteArray BuildCompoundFile(const QString& streamName, const QByteArray& stream
     const std::uint32_t firstFat = directorySector + 1;
     const std::uint32_t firstDifat = firstFat + fatSectors;
 
-    QByteArray file;
-    file.reserve(
-        static_cast<qsizetype>((1 + streamSectors + 1 + fatSectors + difatSectors) * kSectorSize));
-    Writer w(file);
+    CompoundFileParts parts;
+    Writer w(parts.head);
     w.u32(0xE011CFD0);
     w.u32(0xE11AB1A1);
     w.zeros(16);
@@ -111,13 +108,12 @@ QByteArray BuildCompoundFile(const QString& streamName, const QByteArray& stream
         w.u32(i < fatSectors ? firstFat + i : kFree);
     }
 
-    file.append(stream);
-    w.padToSector();
-
-    writeDirectoryEntry(w, QStringLiteral("Root Entry"), 5, 1, kEndOfChain, 0);
-    writeDirectoryEntry(w, streamName, 2, kNoStream, 0, static_cast<std::uint32_t>(stream.size()));
-    writeDirectoryEntry(w, {}, 0, kNoStream, 0, 0);
-    writeDirectoryEntry(w, {}, 0, kNoStream, 0, 0);
+    Writer t(parts.tail);
+    t.zeros((kSectorSize - streamSize % kSectorSize) % kSectorSize);
+    writeDirectoryEntry(t, QStringLiteral("Root Entry"), 5, 1, kEndOfChain, 0);
+    writeDirectoryEntry(t, streamName, 2, kNoStream, 0, static_cast<std::uint32_t>(streamSize));
+    writeDirectoryEntry(t, {}, 0, kNoStream, 0, 0);
+    writeDirectoryEntry(t, {}, 0, kNoStream, 0, 0);
 
     std::vector<std::uint32_t> fat(static_cast<size_t>(fatSectors) * kEntriesPerSector, kFree);
     for (std::uint32_t s = 0; s < streamSectors; ++s) {
@@ -131,18 +127,18 @@ QByteArray BuildCompoundFile(const QString& streamName, const QByteArray& stream
         fat[firstDifat + s] = kDifatSector;
     }
     for (const std::uint32_t entry : fat) {
-        w.u32(entry);
+        t.u32(entry);
     }
 
     // Each DIFAT sector lists the FAT sectors beyond the header's 109, then the next one.
     std::uint32_t listed = kHeaderFatEntries;
     for (std::uint32_t s = 0; s < difatSectors; ++s) {
         for (std::uint32_t i = 0; i < kEntriesPerSector - 1; ++i, ++listed) {
-            w.u32(listed < fatSectors ? firstFat + listed : kFree);
+            t.u32(listed < fatSectors ? firstFat + listed : kFree);
         }
-        w.u32(s + 1 < difatSectors ? firstDifat + s + 1 : kEndOfChain);
+        t.u32(s + 1 < difatSectors ? firstDifat + s + 1 : kEndOfChain);
     }
-    return file;
+    return parts;
 }
 
 } // namespace excel

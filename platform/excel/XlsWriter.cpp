@@ -128,7 +128,7 @@ std::vector<size_t> writeSheetList(BiffStream& out, const Worksheets& sheets) {
 }
 } // namespace
 
-QByteArray WriteXls(const Workbook& workbook, const Protection& protection) {
+bool WriteXls(const Workbook& workbook, const Protection& protection, QIODevice& device) {
     const Worksheets& sheets = workbook.Worksheets();
     FormatRecords formats(workbook.Styles());
     SharedStrings strings;
@@ -179,7 +179,14 @@ QByteArray WriteXls(const Workbook& workbook, const Protection& protection) {
     if (stream.size() < kMinStreamSize) {
         stream.append(kMinStreamSize - stream.size(), '\0');
     }
-    return BuildCompoundFile(QStringLiteral("Workbook"), stream);
+    const CompoundFileParts file = CompoundFileAround(QStringLiteral("Workbook"), stream.size());
+    for (const QByteArray* part :
+         {&file.head, static_cast<const QByteArray*>(&stream), &file.tail}) {
+        if (device.write(*part) != part->size()) {
+            return false;
+        }
+    }
+    return true;
 }
 
 } // namespace excel
