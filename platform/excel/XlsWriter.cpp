@@ -44,8 +44,6 @@ constexpr std::uint16_t kUnicode = 1200;
 constexpr std::uint16_t kChina = 86;
 constexpr size_t kWriteAccessSize = 112;
 constexpr qsizetype kMaxUserName = 54;
-// A shorter workbook stream would have to go into the compound file's mini stream.
-constexpr qsizetype kMinStreamSize = 4096;
 
 QByteArray randomBytes(int count) {
     QByteArray bytes(count, '\0');
@@ -175,9 +173,6 @@ bool WriteXls(const Workbook& workbook, const Protection& protection, QIODevice&
     QByteArray stream = out.Take();
     if (cipher) {
         cipher->EncryptWorkbookStream(stream);
-    }
-    if (stream.size() < kMinStreamSize) {
-        stream.append(kMinStreamSize - stream.size(), '\0');
     }
     const CompoundFileParts file = CompoundFileAround(QStringLiteral("Workbook"), stream.size());
     for (const QByteArray* part :
