@@ -3,7 +3,7 @@
 #include "platform/excel/Cell.h"
 #include "platform/excel/CellAddress.h"
 #include "platform/excel/Columns.h"
-#include "platform/excel/Range.h"
+#include "platform/excel/RangeFormat.h"
 #include "platform/excel/Styles.h"
 
 #include <QString>
