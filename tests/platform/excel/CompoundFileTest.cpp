@@ -1,6 +1,6 @@
 #include "platform/excel/CompoundFile.h"
 
-#include "XlsInspect.h"
+#include "IndependentReaders.h"
 #include "support/TestFolder.h"
 
 #include <QCryptographicHash>
@@ -29,7 +29,7 @@ TEST(CompoundFile, AnotherReaderFindsTheStreamWhole) {
         out.write(parts.head + stream + parts.tail);
         out.close();
         EXPECT_EQ(out.size() % 512, 0);
-        const auto [streamSize, sha1] = xlsinspect::Stream(file, QStringLiteral("Workbook"));
+        const auto [streamSize, sha1] = independent::Stream(file, QStringLiteral("Workbook"));
         EXPECT_EQ(streamSize, size);
         EXPECT_EQ(sha1, QCryptographicHash::hash(stream, QCryptographicHash::Sha1).toHex());
     }

@@ -1,4 +1,4 @@
-#include "XlsInspect.h"
+#include "IndependentReaders.h"
 #include "platform/excel/Application.h"
 #include "platform/excel/Constants.h"
 #include "platform/excel/Error.h"
@@ -13,8 +13,8 @@
 
 namespace {
 using namespace excel;
-using xlsinspect::Decrypt;
-using xlsinspect::Dump;
+using independent::Decrypt;
+using independent::Dump;
 
 // Enough rows for the stream to run through some hundred 1024-byte key blocks, with
 // strings, numbers, dates, merges and formats among them.
@@ -59,8 +59,8 @@ TEST_F(Encryption, TheRightPasswordDecryptsToTheSameWorkbook) {
     const QJsonObject actual = Dump(decrypted);
     EXPECT_EQ(actual["sheets"], expected["sheets"]);
     EXPECT_EQ(actual["xf_count"], expected["xf_count"]);
-    EXPECT_EQ(xlsinspect::Records(encrypted)["filepass"], true);
-    EXPECT_EQ(xlsinspect::Records(plain)["filepass"], false);
+    EXPECT_EQ(independent::Records(encrypted)["filepass"], true);
+    EXPECT_EQ(independent::Records(plain)["filepass"], false);
 }
 
 TEST_F(Encryption, AWrongPasswordIsRefused) {
@@ -83,7 +83,7 @@ TEST_F(Encryption, AnyUnicodePasswordWorks) {
 TEST_F(Encryption, AnEmptyPasswordLeavesTheFilePlain) {
     const QString file = save(QStringLiteral("plain.xls"), {});
     EXPECT_EQ(Decrypt(file, QString(), folder.File(QStringLiteral("out.xls"))), 2);
-    const QJsonObject records = xlsinspect::Records(file);
+    const QJsonObject records = independent::Records(file);
     EXPECT_EQ(records["writeprot"], false);
     EXPECT_EQ(records["filesharing"], QJsonValue::Null);
 }
@@ -99,7 +99,7 @@ TEST(PasswordVerifier, MatchesThePublishedValues) {
 
 TEST_F(Encryption, APasswordToModifyReservesTheFileForItsUser) {
     const QString file = save(QStringLiteral("reserved.xls"), {}, QStringLiteral("password"));
-    const QJsonObject records = xlsinspect::Records(file);
+    const QJsonObject records = independent::Records(file);
     EXPECT_EQ(records["writeprot"], true);
     EXPECT_EQ(records["filesharing"]["verifier"], 0x83AF);
     EXPECT_EQ(records["filesharing"]["readonly"], 0);
@@ -125,9 +125,9 @@ TEST_F(Encryption, OurReaderTellsAnEncryptedFileFromADamagedOne) {
     const QString large =
         save(QStringLiteral("large.xls"), QStringLiteral("s3cret"), QStringLiteral("modify"));
     const QString byLibreOffice =
-        xlsinspect::TestFile(QStringLiteral("fixtures/libreoffice_password.xls"));
+        independent::TestFile(QStringLiteral("fixtures/libreoffice_password.xls"));
     for (const QString& file : {small, large, byLibreOffice}) {
-        for (const auto& sheet : xlsinspect::ReadWithFreeXl(file)) {
+        for (const auto& sheet : independent::ReadWithFreeXl(file)) {
             EXPECT_FALSE(sheet.cells.values().contains(QStringLiteral("秘密")));
         }
         try {

@@ -1,4 +1,4 @@
-#include "XlsInspect.h"
+#include "IndependentReaders.h"
 #include "platform/excel/Application.h"
 #include "platform/excel/CellText.h"
 #include "platform/excel/Error.h"
@@ -12,7 +12,7 @@
 
 namespace {
 using namespace excel;
-using xlsinspect::TestFile;
+using independent::TestFile;
 
 QString errorOf(const std::function<void()>& step) {
     try {

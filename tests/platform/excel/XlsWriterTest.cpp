@@ -1,4 +1,4 @@
-#include "XlsInspect.h"
+#include "IndependentReaders.h"
 #include "platform/excel/Application.h"
 #include "platform/excel/Constants.h"
 #include "platform/excel/Error.h"
@@ -15,8 +15,8 @@
 
 namespace {
 using namespace excel;
-using xlsinspect::Dump;
-using xlsinspect::FormatOf;
+using independent::Dump;
+using independent::FormatOf;
 
 QString errorOf(const std::function<void()>& step) {
     try {
@@ -103,7 +103,7 @@ protected:
 
 TEST_F(XlsWriter, FreeXlReadsTheSheetsAndValues) {
     writeReport(sheet);
-    const auto sheets = xlsinspect::ReadWithFreeXl(saved());
+    const auto sheets = independent::ReadWithFreeXl(saved());
     ASSERT_EQ(sheets.size(), 3u);
     EXPECT_EQ(sheets[0].name, "QA教育训练管理");
     EXPECT_EQ(sheets[1].name, "Sheet2");
@@ -252,7 +252,7 @@ TEST_F(XlsWriter, LongTextsSurviveTheContinueRecords) {
     // FreeXL gives up on texts of more than about 16,000 bytes, whoever wrote them; it reads
     // the rest, which still cross record boundaries.
     sheet.Range(QStringLiteral("A1:A2")).SetValue(QStringLiteral("短"));
-    const auto freexl = xlsinspect::ReadWithFreeXl(saved());
+    const auto freexl = independent::ReadWithFreeXl(saved());
     ASSERT_FALSE(freexl.empty());
     for (int i = 2; i < texts.size(); ++i) {
         if (!texts.at(i).isEmpty()) {
@@ -281,7 +281,7 @@ TEST_F(XlsWriter, IndexAndDbCellsLeadToEveryRow) {
 
 TEST_F(XlsWriter, AnEmptyWorkbookIsStillAWorkbook) {
     const QString file = saved();
-    const auto sheets = xlsinspect::ReadWithFreeXl(file);
+    const auto sheets = independent::ReadWithFreeXl(file);
     ASSERT_EQ(sheets.size(), 3u);
     EXPECT_EQ(Dump(file)["sheets"].toArray().size(), 3);
 }
@@ -294,7 +294,7 @@ TEST_F(XlsWriter, SaveAsReplacesTheTargetWholeAndLeavesNothingElse) {
     old.close();
     sheet.Range(QStringLiteral("A1")).SetValue(QStringLiteral("new"));
     saved();
-    EXPECT_EQ(xlsinspect::ReadWithFreeXl(file).at(0).cells.value({0, 0}), "new");
+    EXPECT_EQ(independent::ReadWithFreeXl(file).at(0).cells.value({0, 0}), "new");
     EXPECT_EQ(QDir(folder.Path()).entryList(QDir::Files), QStringList{QStringLiteral("out.xls")});
 }
 

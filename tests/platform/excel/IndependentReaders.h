@@ -14,7 +14,7 @@ inline void PrintTo(const QString& text, std::ostream* out) {
 
 // Readers of .xls files that share no code with the program: FreeXL in process, and
 // python3-xlrd and python3-msoffcrypto-tool through xls_dump.py.
-namespace xlsinspect {
+namespace independent {
 
 // A file of this test folder, such as a fixture.
 QString TestFile(const QString& name);
@@ -40,4 +40,4 @@ struct FreeXlSheet {
 // FreeXL's view; an empty list when it cannot open the file.
 std::vector<FreeXlSheet> ReadWithFreeXl(const QString& file);
 
-} // namespace xlsinspect
+} // namespace independent

@@ -1,4 +1,4 @@
-#include "XlsInspect.h"
+#include "IndependentReaders.h"
 
 #include <QFile>
 #include <QJsonArray>
@@ -7,7 +7,7 @@
 #include <freexl.h>
 #include <gtest/gtest.h>
 
-namespace xlsinspect {
+namespace independent {
 namespace {
 // Debian's interpreter, which has xlrd and msoffcrypto; not whichever python3 is on PATH.
 const QString kPython = QStringLiteral("/usr/bin/python3");
@@ -104,4 +104,4 @@ std::vector<FreeXlSheet> ReadWithFreeXl(const QString& file) {
     return sheets;
 }
 
-} // namespace xlsinspect
+} // namespace independent
