@@ -76,34 +76,25 @@ void writeHeadings(Worksheet& sheet) {
     }
 }
 
-void writeRecord(Worksheet& sheet, std::mt19937& random, int index) {
+void writeRecord(Worksheet& sheet, const QStringList& texts) {
     const int r = sheet.UsedRange().Rows().Count() + 1;
     (void)sheet.UsedRange().Rows().Count();
-    const auto cell = [&](char column) { return sheet.Range(QChar(column) + QString::number(r)); };
-    cell('A').SetValue(QStringLiteral("质量部"));
-    for (const char column : {'B', 'C', 'D', 'E'}) {
-        cell(column).SetValue(random() % 2 == 0 ? QStringLiteral("√") : QString());
+    const auto cell = [&](int column) {
+        return sheet.Range(QChar(u'A' + column) + QString::number(r));
+    };
+    for (int column = 0; column < texts.size(); ++column) {
+        const bool textFormat = column == 6 || column == 8;
+        if (textFormat) {
+            cell(column).SetNumberFormatLocal(QStringLiteral("@"));
+        }
+        cell(column).SetValue(texts.at(column));
+        if (column == 9 || column == 10 || column == 12) {
+            cell(column).SetWrapText(true);
+        }
     }
-    cell('F').SetValue(QStringLiteral("内训"));
-    cell('G').SetNumberFormatLocal(QStringLiteral("@"));
-    cell('G').SetValue(QStringLiteral("2014-12-04"));
-    cell('H').SetValue(QStringLiteral("SOP-QA-%1").arg(index, 4, 10, QChar(u'0')));
-    cell('I').SetNumberFormatLocal(QStringLiteral("@"));
-    cell('I').SetValue(QStringLiteral("三"));
-    cell('J').SetValue(QStringLiteral("偏差处理管理规程%1").arg(index));
-    cell('J').SetWrapText(true);
-    cell('K').SetValue(QStringLiteral("GMP基础知识培训%1").arg(index % 50));
-    cell('K').SetWrapText(true);
-    cell('L').SetValue(QStringLiteral("张三"));
-    QStringList names;
-    for (int i = 0; i < 20; ++i) {
-        names.push_back(QStringLiteral("员工%1").arg(1 + random() % 2000));
-    }
-    cell('M').SetValue(names.join(QStringLiteral("、")));
-    cell('M').SetWrapText(true);
     sheet.Rows(r).Font().SetName(kBodyFont);
     sheet.Rows(r).Font().SetSize(10);
-    for (const char column : {'G', 'H', 'I', 'J', 'K'}) {
+    for (int column = 6; column <= 10; ++column) {
         cell(column).Font().SetName(kLatinFont);
     }
     sheet.Range(QStringLiteral("A%1:M%1").arg(r)).Borders().SetLineStyle(excel::xlContinuous);
@@ -132,15 +123,36 @@ void writeClosing(Worksheet& sheet) {
 }
 } // namespace
 
-void WriteSummaryWorkbook(const XlsOptions& options) {
+std::vector<QStringList> MakeSummaryRows(int count) {
+    std::mt19937 random(1);
+    std::vector<QStringList> rows;
+    for (int i = 0; i < count; ++i) {
+        QStringList texts = {QStringLiteral("质量部")};
+        for (int flag = 0; flag < 4; ++flag) {
+            texts.push_back(random() % 2 == 0 ? QStringLiteral("√") : QString());
+        }
+        texts << QStringLiteral("内训") << QStringLiteral("2014-12-04")
+              << QStringLiteral("SOP-QA-%1").arg(i, 4, 10, QChar(u'0')) << QStringLiteral("三")
+              << QStringLiteral("偏差处理管理规程%1").arg(i)
+              << QStringLiteral("GMP基础知识培训%1").arg(i % 50) << QStringLiteral("张三");
+        QStringList names;
+        for (int n = 0; n < 20; ++n) {
+            names.push_back(QStringLiteral("员工%1").arg(1 + random() % 2000));
+        }
+        texts.push_back(names.join(QStringLiteral("、")));
+        rows.push_back(texts);
+    }
+    return rows;
+}
+
+void WriteSummaryWorkbook(const XlsOptions& options, const std::vector<QStringList>& rows) {
     excel::Application excel;
     excel::Workbook& workbook = excel.Workbooks().Add();
     Worksheet& sheet = workbook.Worksheets().Item(1);
     sheet.SetName(QStringLiteral("QA教育训练管理"));
     writeHeadings(sheet);
-    std::mt19937 random(1);
-    for (int i = 0; i < options.rows; ++i) {
-        writeRecord(sheet, random, i);
+    for (const QStringList& texts : rows) {
+        writeRecord(sheet, texts);
     }
     writeClosing(sheet);
     sheet.Columns().AutoFit();

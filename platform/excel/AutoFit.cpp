@@ -62,7 +62,7 @@ int FittingWidth(const Cell& cell, const Styles& styles) {
                               ? cell.text
                               : shownNumber(cell.number, styles.NumberFormat(format.numberFormat),
                                             styles.IsDateFormat(format.numberFormat));
-    const FontSpec& font = styles.FontAt(format.font);
+    const FontEntry& font = styles.FontAt(format.font);
     const double scale = static_cast<double>(font.heightTwips) / kDefaultFontHeightTwips;
     const double characters =
         std::min(kMaxCharacters, widestLine(shown) * scale * (font.bold ? 1.1 : 1.0) + kPadding);

@@ -2,6 +2,7 @@
 
 #include <QtEndian>
 #include <cstring>
+#include <utility>
 
 namespace excel {
 
@@ -14,16 +15,23 @@ bool FitsCompressed(const QString& text) {
     return true;
 }
 
+std::uint8_t* BiffStream::grow(size_t count) {
+    const qsizetype at = data_.size();
+    data_.resize(at + static_cast<qsizetype>(count));
+    return reinterpret_cast<std::uint8_t*>(data_.data()) + at;
+}
+
 void BiffStream::Begin(std::uint16_t type) {
-    recordStart_ = data_.size();
+    recordStart_ = Position();
     U16(type);
     U16(0);
 }
 
 void BiffStream::End() {
-    const size_t size = data_.size() - recordStart_ - 4;
+    const size_t size = Position() - recordStart_ - 4;
     Q_ASSERT(size <= kMaxRecordData);
-    qToLittleEndian(static_cast<std::uint16_t>(size), &data_[recordStart_ + 2]);
+    qToLittleEndian(static_cast<std::uint16_t>(size),
+                    data_.data() + static_cast<qsizetype>(recordStart_) + 2);
 }
 
 void BiffStream::Empty(std::uint16_t type) {
@@ -38,44 +46,29 @@ void BiffStream::Word(std::uint16_t type, std::uint16_t value) {
 }
 
 void BiffStream::U16(std::uint16_t value) {
-    const size_t at = data_.size();
-    data_.resize(at + 2);
-    qToLittleEndian(value, &data_[at]);
+    qToLittleEndian(value, grow(2));
 }
 
 void BiffStream::U32(std::uint32_t value) {
-    const size_t at = data_.size();
-    data_.resize(at + 4);
-    qToLittleEndian(value, &data_[at]);
+    qToLittleEndian(value, grow(4));
 }
 
 void BiffStream::F64(double value) {
     std::uint64_t bits = 0;
     std::memcpy(&bits, &value, sizeof bits);
-    const size_t at = data_.size();
-    data_.resize(at + 8);
-    qToLittleEndian(bits, &data_[at]);
-}
-
-void BiffStream::Bytes(const QByteArray& bytes) {
-    data_.insert(data_.end(), bytes.begin(), bytes.end());
+    qToLittleEndian(bits, grow(8));
 }
 
 void BiffStream::Characters(const QString& text, qsizetype from, qsizetype count, bool compressed) {
     const char16_t* units = reinterpret_cast<const char16_t*>(text.utf16()) + from;
-    const size_t at = data_.size();
     if (compressed) {
-        data_.resize(at + static_cast<size_t>(count));
+        std::uint8_t* out = grow(static_cast<size_t>(count));
         for (qsizetype i = 0; i < count; ++i) {
-            data_[at + static_cast<size_t>(i)] = static_cast<std::uint8_t>(units[i]);
+            out[i] = static_cast<std::uint8_t>(units[i]);
         }
         return;
     }
-    data_.resize(at + 2 * static_cast<size_t>(count));
-    for (qsizetype i = 0; i < count; ++i) {
-        qToLittleEndian(static_cast<std::uint16_t>(units[i]),
-                        &data_[at + 2 * static_cast<size_t>(i)]);
-    }
+    qToLittleEndian<std::uint16_t>(units, count, grow(2 * static_cast<size_t>(count)));
 }
 
 void BiffStream::ShortString(const QString& text) {
@@ -93,14 +86,7 @@ void BiffStream::LongString(const QString& text) {
 }
 
 void BiffStream::Patch32(size_t at, std::uint32_t value) {
-    qToLittleEndian(value, &data_[at]);
-}
-
-QByteArray BiffStream::Take() {
-    QByteArray bytes(reinterpret_cast<const char*>(data_.data()),
-                     static_cast<qsizetype>(data_.size()));
-    data_.clear();
-    return bytes;
+    qToLittleEndian(value, data_.data() + static_cast<qsizetype>(at));
 }
 
 } // namespace excel

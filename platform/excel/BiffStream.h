@@ -3,7 +3,6 @@
 #include <QByteArray>
 #include <QString>
 #include <cstdint>
-#include <vector>
 
 namespace excel {
 
@@ -29,25 +28,28 @@ public:
     void Empty(std::uint16_t type);
     void Word(std::uint16_t type, std::uint16_t value);
 
-    void U8(std::uint8_t value) { data_.push_back(value); }
+    void U8(std::uint8_t value) { data_.append(static_cast<char>(value)); }
     void U16(std::uint16_t value);
     void U32(std::uint32_t value);
     void F64(double value);
-    void Zeros(size_t count) { data_.insert(data_.end(), count, 0); }
-    void Bytes(const QByteArray& bytes);
+    void Zeros(size_t count) { data_.append(static_cast<qsizetype>(count), '\0'); }
+    void Bytes(const QByteArray& bytes) { data_.append(bytes); }
     // Characters of a string, 1 byte each when compressed, else UTF-16LE.
     void Characters(const QString& text, qsizetype from, qsizetype count, bool compressed);
     // ShortXLUnicodeString (8-bit length) and XLUnicodeString (16-bit length).
     void ShortString(const QString& text);
     void LongString(const QString& text);
 
-    size_t Position() const { return data_.size(); }
+    size_t Position() const { return static_cast<size_t>(data_.size()); }
     size_t RecordStart() const { return recordStart_; }
     void Patch32(size_t at, std::uint32_t value);
-    QByteArray Take();
+    QByteArray Take() { return std::move(data_); }
 
 private:
-    std::vector<std::uint8_t> data_;
+    // Room for `count` more bytes at the end; returns where they start.
+    std::uint8_t* grow(size_t count);
+
+    QByteArray data_;
     size_t recordStart_ = 0;
 };
 

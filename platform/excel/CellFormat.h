@@ -13,14 +13,14 @@ inline constexpr std::uint16_t kDefaultFontHeightTwips = 220;
 
 // One font of the workbook's font table. The name is an index into the workbook's
 // font names.
-struct FontSpec {
+struct FontEntry {
     std::uint16_t name = 0;
     std::uint16_t heightTwips = kDefaultFontHeightTwips;
     bool bold = false;
     bool underline = false;
     std::uint16_t color = kAutomaticFontColor;
 
-    bool operator==(const FontSpec&) const = default;
+    bool operator==(const FontEntry&) const = default;
 };
 
 // One cell format, with every attribute in the form the file stores it: fonts and number
@@ -48,7 +48,7 @@ struct CellFormat {
     bool operator==(const CellFormat&) const = default;
 };
 
-inline size_t qHash(const FontSpec& font, size_t seed = 0) {
+inline size_t qHash(const FontEntry& font, size_t seed = 0) {
     return qHashMulti(seed, font.name, font.heightTwips, font.bold, font.underline, font.color);
 }
 

@@ -6,6 +6,7 @@
 namespace excel {
 namespace {
 constexpr qsizetype kSectorSize = 512;
+constexpr qsizetype kMiniSectorSize = 64;
 constexpr std::uint32_t kEntriesPerSector = kSectorSize / 4;
 constexpr std::uint32_t kHeaderFatEntries = 109;
 constexpr std::uint32_t kFree = 0xFFFFFFFF;
@@ -13,14 +14,10 @@ constexpr std::uint32_t kEndOfChain = 0xFFFFFFFE;
 constexpr std::uint32_t kFatSector = 0xFFFFFFFD;
 constexpr std::uint32_t kDifatSector = 0xFFFFFFFC;
 constexpr std::uint32_t kNoStream = 0xFFFFFFFF;
-constexpr std::uint32_t kMiniStreamCutoff = 4096;
+constexpr qsizetype kMiniStreamCutoff = 4096;
 
-std::uint32_t sectorsFor(qsizetype bytes) {
-    return static_cast<std::uint32_t>((bytes + kSectorSize - 1) / kSectorSize);
-}
-
-std::uint32_t ceilDiv(std::uint32_t n, std::uint32_t d) {
-    return (n + d - 1) / d;
+std::uint32_t ceilDiv(qsizetype n, qsizetype d) {
+    return static_cast<std::uint32_t>((n + d - 1) / d);
 }
 
 class Writer {
@@ -38,7 +35,6 @@ public:
         out_.append(b, 4);
     }
     void zeros(qsizetype n) { out_.append(n, '\0'); }
-    void padToSector() { zeros((kSectorSize - out_.size() % kSectorSize) % kSectorSize); }
 
 private:
     QByteArray& out_;
@@ -60,35 +56,46 @@ void writeDirectoryEntry(Writer& w, const QString& name, std::uint8_t type, std:
     w.u32(size);
     w.u32(0);
 }
-} // namespace
 
-QByteArray BuildCompoundFile(const QString& streamName, const QByteArray& stream) {
-    Q_ASSERT(stream.size() >= static_cast<qsizetype>(kMiniStreamCutoff));
-    const std::uint32_t streamSectors = sectorsFor(stream.size());
-    const std::uint32_t directorySector = streamSectors;
-    // The FAT must also cover its own sectors and those of the DIFAT.
+// Where everything lies, in sectors after the header: the stream (or the mini stream
+// holding it), the mini FAT, the directory, the FAT, the DIFAT.
+struct Layout {
+    bool mini = false;
+    std::uint32_t dataSectors = 0;
+    std::uint32_t miniFatSectors = 0;
+    std::uint32_t directory = 0;
+    std::uint32_t firstFat = 0;
     std::uint32_t fatSectors = 0;
+    std::uint32_t firstDifat = 0;
     std::uint32_t difatSectors = 0;
+    std::uint32_t miniSectors = 0;
+};
+
+Layout layoutFor(qsizetype streamSize) {
+    Layout l;
+    l.mini = streamSize < kMiniStreamCutoff;
+    l.miniSectors = l.mini ? ceilDiv(streamSize, kMiniSectorSize) : 0;
+    l.dataSectors = ceilDiv(l.mini ? l.miniSectors * kMiniSectorSize : streamSize, kSectorSize);
+    l.miniFatSectors = l.mini ? ceilDiv(l.miniSectors, kEntriesPerSector) : 0;
+    l.directory = l.dataSectors + l.miniFatSectors;
+    // The FAT must also cover its own sectors and those of the DIFAT.
     for (;;) {
-        const std::uint32_t total = streamSectors + 1 + fatSectors + difatSectors;
-        const std::uint32_t neededFat = ceilDiv(total, kEntriesPerSector);
-        const std::uint32_t neededDifat =
-            neededFat > kHeaderFatEntries
-                ? ceilDiv(neededFat - kHeaderFatEntries, kEntriesPerSector - 1)
-                : 0;
-        if (neededFat == fatSectors && neededDifat == difatSectors) {
+        const std::uint32_t total = l.directory + 1 + l.fatSectors + l.difatSectors;
+        const std::uint32_t fat = ceilDiv(total, kEntriesPerSector);
+        const std::uint32_t difat =
+            fat > kHeaderFatEntries ? ceilDiv(fat - kHeaderFatEntries, kEntriesPerSector - 1) : 0;
+        if (fat == l.fatSectors && difat == l.difatSectors) {
             break;
         }
-        fatSectors = neededFat;
-        difatSectors = neededDifat;
+        l.fatSectors = fat;
+        l.difatSectors = difat;
     }
-    const std::uint32_t firstFat = directorySector + 1;
-    const std::uint32_t firstDifat = firstFat + fatSectors;
+    l.firstFat = l.directory + 1;
+    l.firstDifat = l.firstFat + l.fatSectors;
+    return l;
+}
 
-    QByteArray file;
-    file.reserve(
-        static_cast<qsizetype>((1 + streamSectors + 1 + fatSectors + difatSectors) * kSectorSize));
-    Writer w(file);
+void writeHeader(Writer& w, const Layout& l) {
     w.u32(0xE011CFD0);
     w.u32(0xE11AB1A1);
     w.zeros(16);
@@ -99,50 +106,74 @@ QByteArray BuildCompoundFile(const QString& streamName, const QByteArray& stream
     w.u16(6);      // 64-byte mini sectors
     w.zeros(6);
     w.u32(0); // directory sectors, always 0 in version 3
-    w.u32(fatSectors);
-    w.u32(directorySector);
+    w.u32(l.fatSectors);
+    w.u32(l.directory);
     w.u32(0);
-    w.u32(kMiniStreamCutoff);
-    w.u32(kEndOfChain); // no mini FAT
-    w.u32(0);
-    w.u32(difatSectors == 0 ? kEndOfChain : firstDifat);
-    w.u32(difatSectors);
+    w.u32(static_cast<std::uint32_t>(kMiniStreamCutoff));
+    w.u32(l.mini ? l.dataSectors : kEndOfChain);
+    w.u32(l.miniFatSectors);
+    w.u32(l.difatSectors == 0 ? kEndOfChain : l.firstDifat);
+    w.u32(l.difatSectors);
     for (std::uint32_t i = 0; i < kHeaderFatEntries; ++i) {
-        w.u32(i < fatSectors ? firstFat + i : kFree);
+        w.u32(i < l.fatSectors ? l.firstFat + i : kFree);
     }
+}
 
-    file.append(stream);
-    w.padToSector();
+// Sectors [first, first + count) as one chain.
+void chain(std::vector<std::uint32_t>& table, std::uint32_t first, std::uint32_t count) {
+    for (std::uint32_t s = first; s < first + count; ++s) {
+        table[s] = s + 1 < first + count ? s + 1 : kEndOfChain;
+    }
+}
 
-    writeDirectoryEntry(w, QStringLiteral("Root Entry"), 5, 1, kEndOfChain, 0);
-    writeDirectoryEntry(w, streamName, 2, kNoStream, 0, static_cast<std::uint32_t>(stream.size()));
+void writeTail(Writer& w, const Layout& l, const QString& streamName, qsizetype streamSize) {
+    w.zeros(l.dataSectors * kSectorSize - streamSize);
+    if (l.mini) {
+        std::vector<std::uint32_t> miniFat(l.miniFatSectors * kEntriesPerSector, kFree);
+        chain(miniFat, 0, l.miniSectors);
+        for (const std::uint32_t entry : miniFat) {
+            w.u32(entry);
+        }
+    }
+    const auto size = static_cast<std::uint32_t>(streamSize);
+    writeDirectoryEntry(w, QStringLiteral("Root Entry"), 5, 1, l.mini ? 0 : kEndOfChain,
+                        l.mini ? l.miniSectors * kMiniSectorSize : 0);
+    writeDirectoryEntry(w, streamName, 2, kNoStream, 0, size);
     writeDirectoryEntry(w, {}, 0, kNoStream, 0, 0);
     writeDirectoryEntry(w, {}, 0, kNoStream, 0, 0);
 
-    std::vector<std::uint32_t> fat(static_cast<size_t>(fatSectors) * kEntriesPerSector, kFree);
-    for (std::uint32_t s = 0; s < streamSectors; ++s) {
-        fat[s] = s + 1 < streamSectors ? s + 1 : kEndOfChain;
+    std::vector<std::uint32_t> fat(static_cast<size_t>(l.fatSectors) * kEntriesPerSector, kFree);
+    chain(fat, 0, l.dataSectors);
+    chain(fat, l.dataSectors, l.miniFatSectors);
+    fat[l.directory] = kEndOfChain;
+    for (std::uint32_t s = 0; s < l.fatSectors; ++s) {
+        fat[l.firstFat + s] = kFatSector;
     }
-    fat[directorySector] = kEndOfChain;
-    for (std::uint32_t s = 0; s < fatSectors; ++s) {
-        fat[firstFat + s] = kFatSector;
-    }
-    for (std::uint32_t s = 0; s < difatSectors; ++s) {
-        fat[firstDifat + s] = kDifatSector;
+    for (std::uint32_t s = 0; s < l.difatSectors; ++s) {
+        fat[l.firstDifat + s] = kDifatSector;
     }
     for (const std::uint32_t entry : fat) {
         w.u32(entry);
     }
-
     // Each DIFAT sector lists the FAT sectors beyond the header's 109, then the next one.
     std::uint32_t listed = kHeaderFatEntries;
-    for (std::uint32_t s = 0; s < difatSectors; ++s) {
+    for (std::uint32_t s = 0; s < l.difatSectors; ++s) {
         for (std::uint32_t i = 0; i < kEntriesPerSector - 1; ++i, ++listed) {
-            w.u32(listed < fatSectors ? firstFat + listed : kFree);
+            w.u32(listed < l.fatSectors ? l.firstFat + listed : kFree);
         }
-        w.u32(s + 1 < difatSectors ? firstDifat + s + 1 : kEndOfChain);
+        w.u32(s + 1 < l.difatSectors ? l.firstDifat + s + 1 : kEndOfChain);
     }
-    return file;
+}
+} // namespace
+
+CompoundFileParts CompoundFileAround(const QString& streamName, qsizetype streamSize) {
+    const Layout layout = layoutFor(streamSize);
+    CompoundFileParts parts;
+    Writer head(parts.head);
+    writeHeader(head, layout);
+    Writer tail(parts.tail);
+    writeTail(tail, layout, streamName, streamSize);
+    return parts;
 }
 
 } // namespace excel

@@ -6,8 +6,14 @@
 namespace excel {
 
 // A compound file (version 3, 512-byte sectors) holding one stream under the root
-// storage. The stream must be at least 4096 bytes long, so that it lives in regular
-// sectors and the file needs no mini stream.
-QByteArray BuildCompoundFile(const QString& streamName, const QByteArray& stream);
+// storage is `head`, the stream, then `tail`. A stream shorter than 4096 bytes goes into
+// the mini stream, as the format requires; its 64-byte mini sectors lie in order, so the
+// stream's bytes stay in one piece either way.
+struct CompoundFileParts {
+    QByteArray head;
+    QByteArray tail;
+};
+
+CompoundFileParts CompoundFileAround(const QString& streamName, qsizetype streamSize);
 
 } // namespace excel

@@ -135,7 +135,7 @@ void FormatRecords::CheckLimits() const {
     }
 }
 
-void FormatRecords::writeFont(BiffStream& out, const FontSpec& font) const {
+void FormatRecords::writeFont(BiffStream& out, const FontEntry& font) const {
     const QString& name = styles_.FontName(font.name);
     out.Begin(kFont);
     out.U16(font.heightTwips);

@@ -34,7 +34,7 @@ private:
 
     std::uint16_t fontIndex(int font);
     std::uint16_t numberFormatIndex(int numberFormat);
-    void writeFont(BiffStream& out, const FontSpec& font) const;
+    void writeFont(BiffStream& out, const FontEntry& font) const;
     void writeXf(BiffStream& out, const UsedFormat& used) const;
 
     const Styles& styles_;

@@ -6,7 +6,7 @@
 
 namespace excel {
 
-const FontSpec& Font::font() const {
+const FontEntry& Font::font() const {
     return range_.WorkbookStyles().FontAt(range_.FirstFormat().font);
 }
 

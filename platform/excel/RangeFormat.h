@@ -26,7 +26,7 @@ public:
     void SetColor(long color);
 
 private:
-    const FontSpec& font() const;
+    const FontEntry& font() const;
     excel::Range range_;
 };
 

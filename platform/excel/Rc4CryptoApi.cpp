@@ -113,8 +113,8 @@ void Rc4CryptoApi::EncryptWorkbookStream(QByteArray& stream) const {
     std::array<std::uint8_t, kBlockSize> keyStream{};
     size_t keyStreamBlock = SIZE_MAX;
     const auto encrypt = [&](size_t from, size_t to) {
-        for (size_t at = from; at < to; ++at) {
-            const size_t block = at / kBlockSize;
+        while (from < to) {
+            const size_t block = from / kBlockSize;
             if (block != keyStreamBlock) {
                 const Key key = blockKey(static_cast<std::uint32_t>(block));
                 arcfour_ctx ctx;
@@ -123,7 +123,10 @@ void Rc4CryptoApi::EncryptWorkbookStream(QByteArray& stream) const {
                 arcfour_crypt(&ctx, kBlockSize, keyStream.data(), keyStream.data());
                 keyStreamBlock = block;
             }
-            bytes[at] ^= keyStream[at % kBlockSize];
+            const size_t blockEnd = std::min(to, (block + 1) * kBlockSize);
+            for (; from < blockEnd; ++from) {
+                bytes[from] ^= keyStream[from % kBlockSize];
+            }
         }
     };
     for (size_t at = 0; at + 4 <= size;) {

@@ -5,7 +5,7 @@
 namespace excel {
 
 Styles::Styles() {
-    internFont(FontSpec{static_cast<std::uint16_t>(FontNameId(QStringLiteral("宋体")))});
+    internFont(FontEntry{static_cast<std::uint16_t>(FontNameId(QStringLiteral("宋体")))});
     NumberFormatId(kGeneralFormat);
     NumberFormatId(kTextFormat);
     internFormat(CellFormat{});
@@ -44,7 +44,7 @@ int Styles::Apply(int format, FormatProperty property, int value) {
     return id;
 }
 
-int Styles::internFont(const FontSpec& font) {
+int Styles::internFont(const FontEntry& font) {
     const auto found = fontIds_.constFind(font);
     if (found != fontIds_.constEnd()) {
         return *found;
@@ -64,7 +64,7 @@ int Styles::internFormat(const CellFormat& format) {
 
 void Styles::change(CellFormat& f, FormatProperty property, int value) {
     const auto byte = static_cast<std::uint8_t>(value);
-    FontSpec font = FontAt(f.font);
+    FontEntry font = FontAt(f.font);
     switch (property) {
     case FormatProperty::FontName:
         font.name = static_cast<std::uint16_t>(value);

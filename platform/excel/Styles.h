@@ -48,7 +48,7 @@ public:
 
     const CellFormat& Format(int id) const { return formats_[static_cast<size_t>(id)]; }
     int FormatCount() const { return static_cast<int>(formats_.size()); }
-    const FontSpec& FontAt(int id) const { return fonts_[static_cast<size_t>(id)]; }
+    const FontEntry& FontAt(int id) const { return fonts_[static_cast<size_t>(id)]; }
     int FontCount() const { return static_cast<int>(fonts_.size()); }
     const QString& FontName(int nameId) const { return fontNames_.at(nameId); }
     int FontNameId(const QString& name);
@@ -57,14 +57,14 @@ public:
     bool IsDateFormat(int numberFormatId) const { return dateFormats_[numberFormatId]; }
 
 private:
-    int internFont(const FontSpec& font);
+    int internFont(const FontEntry& font);
     int internFormat(const CellFormat& format);
     void change(CellFormat& format, FormatProperty property, int value);
 
     std::vector<CellFormat> formats_;
     QHash<CellFormat, int> formatIds_;
-    std::vector<FontSpec> fonts_;
-    QHash<FontSpec, int> fontIds_;
+    std::vector<FontEntry> fonts_;
+    QHash<FontEntry, int> fontIds_;
     QStringList fontNames_;
     QHash<QString, int> fontNameIds_;
     QStringList numberFormats_;

@@ -42,10 +42,9 @@ void Workbook::SaveAs(const QString& fileName, int fileFormat, const QString& pa
         throw Error(QStringLiteral("这个工作簿是只读打开的，不能另存。"));
     }
     checkSaveArguments(fileName, fileFormat, password, writeResPassword, accessMode);
-    const QByteArray bytes =
-        WriteXls(*this, Protection{password, writeResPassword, application_.UserName()});
     QSaveFile file(fileName);
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit()) {
+    const Protection protection{password, writeResPassword, application_.UserName()};
+    if (!file.open(QIODevice::WriteOnly) || !WriteXls(*this, protection, file) || !file.commit()) {
         throw Error(QStringLiteral("无法保存工作簿“%1”：%2").arg(fileName, file.errorString()));
     }
 }

@@ -88,11 +88,8 @@ excel::Range Worksheet::Rows(int row) {
 }
 
 excel::Range Worksheet::UsedRange() {
-    int lastColumn = kMaxColumns - 1;
-    while (lastColumn > 0 && columnUse_[static_cast<size_t>(lastColumn)] == 0) {
-        --lastColumn;
-    }
-    return excel::Range(*this, CellRect{0, 0, std::max(usedRows_, 1) - 1, lastColumn}, false);
+    return excel::Range(
+        *this, CellRect{0, 0, std::max(usedRows_, 1) - 1, std::max(usedColumns_, 1) - 1}, false);
 }
 
 excel::Columns Worksheet::Columns() {
@@ -109,6 +106,11 @@ SheetRow& Worksheet::row(int row) {
 Cell& Worksheet::cell(int row, int column) {
     SheetRow& line = this->row(row);
     if (static_cast<size_t>(column) >= line.cells.size()) {
+        // Rows fill left to right: make room for a report's width at once.
+        constexpr size_t kUsualWidth = 16;
+        if (line.cells.capacity() == 0) {
+            line.cells.reserve(kUsualWidth);
+        }
         line.cells.resize(static_cast<size_t>(column) + 1);
     }
     return line.cells[static_cast<size_t>(column)];
@@ -140,9 +142,21 @@ template <typename Change> void Worksheet::changeCell(int row, int column, Chang
     const bool rowWasUsed = line.Used();
     const int delta = isUsed ? 1 : -1;
     line.usedCells += delta;
-    columnUse_[static_cast<size_t>(column)] += delta;
+    columnUseChanged(column, delta);
     if (rowWasUsed != line.Used()) {
         rowUseChanged(row, rowWasUsed);
+    }
+}
+
+void Worksheet::columnUseChanged(int column, int delta) {
+    int& use = columnUse_[static_cast<size_t>(column)];
+    use += delta;
+    if (use > 0) {
+        usedColumns_ = std::max(usedColumns_, column + 1);
+        return;
+    }
+    while (usedColumns_ > 0 && columnUse_[static_cast<size_t>(usedColumns_ - 1)] == 0) {
+        --usedColumns_;
     }
 }
 

@@ -3,7 +3,7 @@
 #include "platform/excel/Cell.h"
 #include "platform/excel/CellAddress.h"
 #include "platform/excel/Columns.h"
-#include "platform/excel/Range.h"
+#include "platform/excel/RangeFormat.h"
 #include "platform/excel/Styles.h"
 
 #include <QString>
@@ -64,6 +64,7 @@ private:
     // Keeps the used-range counts right after `change` has run on the cell.
     template <typename Change> void changeCell(int row, int column, Change change);
     void rowUseChanged(int row, bool wasUsed);
+    void columnUseChanged(int column, int delta);
     void storeText(Cell& cell, const QString& text, bool asTyped);
     void storeNumber(Cell& cell, double number, const QString& dateFormat);
     void unmerge(const CellRect& rect);
@@ -75,6 +76,7 @@ private:
     std::array<int, kMaxColumns> columnWidths_;
     std::vector<CellRect> merges_;
     int usedRows_ = 0;
+    int usedColumns_ = 0;
 };
 
 } // namespace excel

@@ -1,5 +1,6 @@
 #include "platform/excel/XlsReader.h"
 
+#include "platform/excel/EncryptionProbe.h"
 #include "platform/excel/Error.h"
 #include "platform/excel/Workbook.h"
 #include "platform/excel/Worksheet.h"
@@ -81,8 +82,16 @@ void ReadXls(const QString& fileName, Workbook& into) {
     if (!QFileInfo(fileName).isFile()) {
         throw Error(QStringLiteral("找不到工作簿文件“%1”。").arg(fileName));
     }
+    const auto passwordToOpen = [&fileName] {
+        return Error(QStringLiteral("工作簿“%1”设有打开密码，无法读取。").arg(fileName));
+    };
+    if (HasPasswordToOpen(fileName)) {
+        throw passwordToOpen();
+    }
+    // FreeXL may also report success without giving a handle.
     Handle xls;
-    if (freexl_open(QFile::encodeName(fileName).constData(), xls.Out()) != FREEXL_OK) {
+    if (freexl_open(QFile::encodeName(fileName).constData(), xls.Out()) != FREEXL_OK ||
+        xls.Get() == nullptr) {
         notAWorkbook(fileName);
     }
     unsigned int info = 0;
@@ -90,10 +99,12 @@ void ReadXls(const QString& fileName, Workbook& into) {
         notAWorkbook(fileName);
     }
     if (info == FREEXL_BIFF_OBFUSCATED) {
-        throw Error(QStringLiteral("工作簿“%1”设有打开密码，无法读取。").arg(fileName));
+        throw passwordToOpen();
     }
     unsigned int sheetCount = 0;
-    if (freexl_get_info(xls.Get(), FREEXL_BIFF_SHEET_COUNT, &sheetCount) != FREEXL_OK) {
+    // Every workbook has a sheet; a damaged one may show none.
+    if (freexl_get_info(xls.Get(), FREEXL_BIFF_SHEET_COUNT, &sheetCount) != FREEXL_OK ||
+        sheetCount == 0) {
         notAWorkbook(fileName);
     }
     for (unsigned short i = 0; i < sheetCount; ++i) {

@@ -44,8 +44,6 @@ constexpr std::uint16_t kUnicode = 1200;
 constexpr std::uint16_t kChina = 86;
 constexpr size_t kWriteAccessSize = 112;
 constexpr qsizetype kMaxUserName = 54;
-// A shorter workbook stream would have to go into the compound file's mini stream.
-constexpr qsizetype kMinStreamSize = 4096;
 
 QByteArray randomBytes(int count) {
     QByteArray bytes(count, '\0');
@@ -128,7 +126,7 @@ std::vector<size_t> writeSheetList(BiffStream& out, const Worksheets& sheets) {
 }
 } // namespace
 
-QByteArray WriteXls(const Workbook& workbook, const Protection& protection) {
+bool WriteXls(const Workbook& workbook, const Protection& protection, QIODevice& device) {
     const Worksheets& sheets = workbook.Worksheets();
     FormatRecords formats(workbook.Styles());
     SharedStrings strings;
@@ -176,10 +174,14 @@ QByteArray WriteXls(const Workbook& workbook, const Protection& protection) {
     if (cipher) {
         cipher->EncryptWorkbookStream(stream);
     }
-    if (stream.size() < kMinStreamSize) {
-        stream.append(kMinStreamSize - stream.size(), '\0');
+    const CompoundFileParts file = CompoundFileAround(QStringLiteral("Workbook"), stream.size());
+    for (const QByteArray* part :
+         {&file.head, static_cast<const QByteArray*>(&stream), &file.tail}) {
+        if (device.write(*part) != part->size()) {
+            return false;
+        }
     }
-    return BuildCompoundFile(QStringLiteral("Workbook"), stream);
+    return true;
 }
 
 } // namespace excel

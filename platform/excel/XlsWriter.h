@@ -1,6 +1,6 @@
 #pragma once
 
-#include <QByteArray>
+#include <QIODevice>
 #include <QString>
 
 namespace excel {
@@ -13,8 +13,9 @@ struct Protection {
     QString userName;       // recorded as the last writer and the reserving user
 };
 
-// The workbook as an Excel 97-2003 (.xls) file: BIFF8 in a compound file. Throws
-// excel::Error, before anything is written, for a workbook the format cannot hold.
-QByteArray WriteXls(const Workbook& workbook, const Protection& protection);
+// Writes the workbook as an Excel 97-2003 (.xls) file, BIFF8 in a compound file; false
+// when the device refuses to take it all. Throws excel::Error, before anything is written,
+// for a workbook the format cannot hold.
+bool WriteXls(const Workbook& workbook, const Protection& protection, QIODevice& device);
 
 } // namespace excel

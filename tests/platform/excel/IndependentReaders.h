@@ -1,0 +1,43 @@
+#pragma once
+
+#include <QJsonObject>
+#include <QMap>
+#include <QString>
+#include <ostream>
+#include <utility>
+#include <vector>
+
+// Failure messages show texts as text.
+inline void PrintTo(const QString& text, std::ostream* out) {
+    *out << '"' << text.toStdString() << '"';
+}
+
+// Readers of .xls files that share no code with the program: FreeXL in process, and
+// python3-xlrd and python3-msoffcrypto-tool through xls_dump.py.
+namespace independent {
+
+// A file of this test folder, such as a fixture.
+QString TestFile(const QString& name);
+
+// xlrd's view: {"sheets": [{name, rows, columns, values {"r,c": [type, value]}, formats
+// {"r,c": {...}}, merged, widths, heights}], "records": {writeprot, filepass, filesharing}}.
+QJsonObject Dump(const QString& file);
+// The protection records alone, {writeprot, filepass, filesharing}; for encrypted files too.
+QJsonObject Records(const QString& file);
+// The format of one cell of the first sheet, by zero-based row and column.
+QJsonObject FormatOf(const QJsonObject& dump, int row, int column, int sheet = 0);
+// msoffcrypto: 0 decrypted into `out`, 2 not encrypted, 3 wrong password.
+int Decrypt(const QString& file, const QString& password, const QString& out);
+// The size and SHA-1 (hex) of a stream of a compound file, as xlrd's reader finds it.
+std::pair<qint64, QString> Stream(const QString& file, const QString& name);
+
+struct FreeXlSheet {
+    QString name;
+    unsigned rows = 0;
+    unsigned short columns = 0;
+    QMap<std::pair<unsigned, unsigned short>, QString> cells; // non-empty cells as text
+};
+// FreeXL's view; an empty list when it cannot open the file.
+std::vector<FreeXlSheet> ReadWithFreeXl(const QString& file);
+
+} // namespace independent

@@ -1,0 +1,178 @@
+#!/usr/bin/python3
+"""Reads .xls files with libraries independent of the program, for its tests.
+
+  xls_dump.py cells FILE        -> JSON: sheets, cell values, formats, merges, column widths,
+                                   the protection records of the workbook stream, and what
+                                   is wrong with its INDEX and DBCELL records, the XF count
+  xls_dump.py records FILE      -> JSON: the protection records only; reads encrypted files too
+  xls_dump.py decrypt FILE PASSWORD OUT
+                                -> decrypts with msoffcrypto; exit code 3 for a wrong password
+  xls_dump.py stream FILE NAME  -> JSON: size and SHA-1 of a stream of a compound file
+"""
+import hashlib
+import json
+import struct
+import sys
+
+import xlrd
+import xlrd.compdoc
+
+FORMAT_ROWS = 60  # formats are reported for the first rows only, to keep the output small
+
+
+def stream_of(data, name):
+    return xlrd.compdoc.CompDoc(data, logfile=open("/dev/null", "w")).get_named_stream(name)
+
+
+def protection_records(data):
+    stream = stream_of(data, "Workbook")
+    found = {"writeprot": False, "filepass": False, "filesharing": None}
+    pos = 0
+    while pos + 4 <= len(stream):
+        kind, size = struct.unpack_from("<HH", stream, pos)
+        body = stream[pos + 4:pos + 4 + size]
+        if kind == 0x0086:
+            found["writeprot"] = True
+        elif kind == 0x002F:
+            found["filepass"] = True
+        elif kind == 0x005B:
+            readonly, verifier, length, flags = struct.unpack_from("<HHHB", body, 0)
+            raw = body[7:]
+            user = raw[:length * 2].decode("utf-16-le") if flags & 1 else raw[:length].decode("latin-1")
+            found["filesharing"] = {"readonly": readonly, "verifier": verifier, "user": user}
+        elif kind == 0x000A:
+            break
+        pos += 4 + size
+    return found
+
+
+CELL_RECORDS = {0x00FD, 0x0203, 0x0201, 0x00BE, 0x027E, 0x00BD, 0x0006, 0x0205}
+
+
+def index_problems(data):
+    """What is wrong with the INDEX and DBCELL records that let a reader find rows."""
+    stream = stream_of(data, "Workbook")
+    records = {}
+    sheets = []
+    pos = 0
+    while pos + 4 <= len(stream):
+        kind, size = struct.unpack_from("<HH", stream, pos)
+        records[pos] = (kind, stream[pos + 4:pos + 4 + size])
+        if kind == 0x0809 and struct.unpack_from("<H", stream, pos + 6)[0] == 0x0010:
+            sheets.append([])
+        elif sheets:
+            sheets[-1].append(pos)
+        pos += 4 + size
+    problems = []
+    for number, positions in enumerate(sheets):
+        index = [p for p in positions if records[p][0] == 0x020B]
+        if len(index) != 1:
+            problems.append("sheet %d: %d INDEX records" % (number, len(index)))
+            continue
+        body = records[index[0]][1]
+        def_col_width = struct.unpack_from("<I", body, 12)[0]
+        if records.get(def_col_width, (None,))[0] != 0x0055:
+            problems.append("sheet %d: INDEX does not point at DEFCOLWIDTH" % number)
+        listed = [struct.unpack_from("<I", body, 16 + 4 * i)[0] for i in range((len(body) - 16) // 4)]
+        present = [p for p in positions if records[p][0] == 0x00D7]
+        if listed != present:
+            problems.append("sheet %d: INDEX lists %s, DBCELLs at %s" % (number, listed, present))
+        for db in present:
+            dbody = records[db][1]
+            first_row = db - struct.unpack_from("<I", dbody, 0)[0]
+            offsets = [struct.unpack_from("<H", dbody, 4 + 2 * i)[0] for i in range((len(dbody) - 4) // 2)]
+            rows = [first_row + 20 * i for i in range(len(offsets))]
+            if any(records.get(r, (None,))[0] != 0x0208 for r in rows):
+                problems.append("sheet %d: DBCELL at %d does not point at its ROW records" % (number, db))
+                continue
+            at = first_row + 20
+            for row_pos, offset in zip(rows, offsets):
+                at += offset
+                row_number, col_mac = struct.unpack_from("<H2xH", records[row_pos][1], 0)
+                kind, cell = records.get(at, (None, b"\0\0"))
+                if col_mac and (kind not in CELL_RECORDS or struct.unpack_from("<H", cell)[0] != row_number):
+                    problems.append("sheet %d: DBCELL at %d misses the cells of row %d" % (number, db, row_number))
+    return problems
+
+
+def cell_format(book, sheet, r, c):
+    xf = book.xf_list[sheet.cell_xf_index(r, c)]
+    font = book.font_list[xf.font_index]
+    border = xf.border
+    return {
+        "font": font.name, "height": font.height, "bold": bool(font.bold),
+        "underline": font.underline_type, "color": font.colour_index,
+        "format": book.format_map[xf.format_key].format_str,
+        "pattern": xf.background.fill_pattern,
+        "pattern_color": xf.background.pattern_colour_index,
+        "background_color": xf.background.background_colour_index,
+        "borders": [border.left_line_style, border.right_line_style,
+                    border.top_line_style, border.bottom_line_style],
+        "horizontal": xf.alignment.hor_align, "vertical": xf.alignment.vert_align,
+        "wrap": xf.alignment.text_wrapped, "rotation": xf.alignment.rotation,
+        "indent": xf.alignment.indent_level, "shrink": xf.alignment.shrink_to_fit,
+        "reading_order": xf.alignment.text_direction,
+    }
+
+
+def cells(path):
+    data = open(path, "rb").read()
+    book = xlrd.open_workbook(file_contents=data, formatting_info=True)
+    sheets = []
+    for sheet in book.sheets():
+        values = {}
+        formats = {}
+        for r in range(sheet.nrows):
+            for c in range(sheet.ncols):
+                cell = sheet.cell(r, c)
+                key = "%d,%d" % (r, c)
+                if cell.ctype != xlrd.XL_CELL_EMPTY:
+                    values[key] = [xlrd.sheet.ctype_text[cell.ctype], cell.value]
+                if r < FORMAT_ROWS:
+                    formats[key] = cell_format(book, sheet, r, c)
+        sheets.append({
+            "name": sheet.name, "rows": sheet.nrows, "columns": sheet.ncols,
+            "values": values, "formats": formats,
+            "merged": sorted([list(m) for m in sheet.merged_cells]),
+            "widths": {str(c): info.width for c, info in sheet.colinfo_map.items()},
+            "heights": {str(r): info.height for r, info in sheet.rowinfo_map.items() if r < FORMAT_ROWS},
+        })
+    records = protection_records(data)
+    if not records["filepass"]:
+        records["index_problems"] = index_problems(data)
+    return {"sheets": sheets, "records": records, "xf_count": len(book.xf_list)}
+
+
+def decrypt(path, password, out):
+    import msoffcrypto
+    import msoffcrypto.exceptions
+    office = msoffcrypto.OfficeFile(open(path, "rb"))
+    if not office.is_encrypted():
+        return 2
+    try:
+        office.load_key(password=password)
+        with open(out, "wb") as target:
+            office.decrypt(target)
+    except msoffcrypto.exceptions.InvalidKeyError:
+        return 3
+    return 0
+
+
+def main(argv):
+    if argv[1] == "cells":
+        print(json.dumps(cells(argv[2]), ensure_ascii=False))
+        return 0
+    if argv[1] == "records":
+        print(json.dumps(protection_records(open(argv[2], "rb").read()), ensure_ascii=False))
+        return 0
+    if argv[1] == "decrypt":
+        return decrypt(argv[2], argv[3], argv[4])
+    if argv[1] == "stream":
+        stream = stream_of(open(argv[2], "rb").read(), argv[3])
+        print(json.dumps({"size": len(stream), "sha1": hashlib.sha1(stream).hexdigest()}))
+        return 0
+    return 1
+
+
+if __name__ == "__main__":
+    sys.exit(main(sys.argv))
