@@ -1,5 +1,7 @@
 #include "platform/excel/PasswordVerifier.h"
 
+#include "platform/excel/Error.h"
+
 #include <QStringEncoder>
 
 namespace excel {
@@ -8,17 +10,10 @@ constexpr qsizetype kMaxCharacters = 15;
 
 QByteArray ansiBytes(const QString& password) {
     QStringEncoder codePage936("GBK");
-    if (codePage936.isValid()) {
-        return codePage936.encode(password);
+    if (!codePage936.isValid()) {
+        throw Error(QStringLiteral("无法计算修改权限密码：缺少 GBK 字符集的支持。"));
     }
-    // Without ICU Qt has no GBK: each character's low byte, or its high byte when the low
-    // one is zero, as the binary formats' other verifiers take it.
-    QByteArray bytes;
-    for (const QChar c : password) {
-        const auto low = static_cast<char>(c.unicode() & 0xFF);
-        bytes.append(low != 0 ? low : static_cast<char>(c.unicode() >> 8));
-    }
-    return bytes;
+    return codePage936.encode(password);
 }
 } // namespace
 
