@@ -77,8 +77,9 @@ void writeHeadings(Worksheet& sheet) {
 }
 
 void writeRecord(Worksheet& sheet, const QStringList& texts) {
-    const int r = sheet.UsedRange().Rows().Count() + 1;
+    // The layout reads the used row count twice for every row.
     (void)sheet.UsedRange().Rows().Count();
+    const int r = sheet.UsedRange().Rows().Count() + 1;
     const auto cell = [&](int column) {
         return sheet.Range(QChar(u'A' + column) + QString::number(r));
     };

@@ -21,6 +21,7 @@ class BiffStream {
 public:
     static constexpr size_t kMaxRecordData = 8224;
 
+    void Reserve(size_t bytes) { data_.reserve(static_cast<qsizetype>(bytes)); }
     void Begin(std::uint16_t type);
     // Ends the record begun last and fills in its size.
     void End();

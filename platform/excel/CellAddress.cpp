@@ -78,12 +78,4 @@ CellRect ParseAddress(const QString& address) {
     return rect;
 }
 
-QString ColumnName(int column) {
-    QString name;
-    for (int n = column + 1; n > 0; n = (n - 1) / 26) {
-        name.prepend(QChar(u'A' + (n - 1) % 26));
-    }
-    return name;
-}
-
 } // namespace excel

@@ -17,9 +17,6 @@ struct CellRect {
 
     int Rows() const { return bottom - top + 1; }
     int Columns() const { return right - left + 1; }
-    bool Contains(int row, int column) const {
-        return row >= top && row <= bottom && column >= left && column <= right;
-    }
     bool Intersects(const CellRect& other) const {
         return top <= other.bottom && other.top <= bottom && left <= other.right &&
                other.left <= right;
@@ -30,8 +27,5 @@ struct CellRect {
 // "A1", "$B$2" or "B2:F2" (letter case ignored). Throws excel::Error for an address that
 // is malformed or lies outside an Excel 97-2003 sheet.
 CellRect ParseAddress(const QString& address);
-
-// "A" for 0, "IV" for 255.
-QString ColumnName(int column);
 
 } // namespace excel

@@ -41,7 +41,6 @@ inline constexpr int xlNone = -4142;
 inline constexpr int xlAutomatic = -4105;
 inline constexpr int xlSolid = 1;
 inline constexpr int xlPatternNone = -4142;
-inline constexpr int xlPatternAutomatic = -4105;
 inline constexpr int xlPatternSolid = 1;
 inline constexpr int xlPatternGray50 = -4125;
 inline constexpr int xlPatternGray75 = -4126;

@@ -68,6 +68,7 @@ std::uint32_t SharedStrings::Add(const QString& text) {
     const auto index = static_cast<std::uint32_t>(strings_.size());
     strings_.push_back(text);
     indexes_.insert(text, index);
+    textBytes_ += 2 * static_cast<size_t>(text.size());
     return index;
 }
 

@@ -63,18 +63,11 @@ void writeBof(BiffStream& out) {
 SheetWriter::SheetWriter(const Worksheet& sheet, const Styles& styles)
     : sheet_(sheet), styles_(styles) {}
 
-std::uint16_t SheetWriter::rowHeight(const SheetRow& line) const {
-    std::uint16_t height = 0;
-    for (const Cell& cell : line.cells) {
-        if (cell.merged || cell.kind == Cell::Kind::Empty) {
-            continue; // as Excel, merged cells do not size their rows
-        }
-        const int lines =
-            cell.kind == Cell::Kind::Text ? static_cast<int>(cell.text.count(u'\n')) + 1 : 1;
-        const int font = styles_.FontAt(styles_.Format(cell.format).font).heightTwips;
-        height = std::max(height, linesHeight(lines, font));
+std::uint16_t SheetWriter::cellHeight(const Cell& cell, int lines) const {
+    if (cell.merged || cell.kind == Cell::Kind::Empty) {
+        return 0; // as Excel, merged cells do not size their rows
     }
-    return height == 0 ? kDefaultRowTwips : height;
+    return linesHeight(lines, styles_.FontAt(styles_.Format(cell.format).font).heightTwips);
 }
 
 void SheetWriter::Prepare(FormatRecords& formats, SharedStrings& strings) {
@@ -82,6 +75,7 @@ void SheetWriter::Prepare(FormatRecords& formats, SharedStrings& strings) {
     for (int r = 0; r < sheet_.RowCount(); ++r) {
         const SheetRow& line = sheet_.RowAt(r);
         bool hasCells = false;
+        std::uint16_t height = 0;
         for (size_t c = 0; c < line.cells.size(); ++c) {
             const Cell& cell = line.cells[c];
             if (!cell.Used()) {
@@ -91,19 +85,25 @@ void SheetWriter::Prepare(FormatRecords& formats, SharedStrings& strings) {
             firstColumn_ = std::min(firstColumn_, static_cast<int>(c));
             lastColumn_ = std::max(lastColumn_, static_cast<int>(c));
             const bool text = cell.kind == Cell::Kind::Text;
-            xfs_.push_back(formats.XfIndex(cell.format, text && cell.text.contains(u'\n')));
+            const int lines = text ? static_cast<int>(cell.text.count(u'\n')) + 1 : 1;
+            xfs_.push_back(formats.XfIndex(cell.format, lines > 1));
             if (text) {
                 strings_.push_back(strings.Add(cell.text));
             }
+            height = std::max(height, cellHeight(cell, lines));
         }
         if (hasCells || line.format >= 0) {
-            plan_.push_back(
-                {r, rowHeight(line), line.format >= 0 ? formats.XfIndex(line.format, false) : -1});
+            plan_.push_back({r, height == 0 ? kDefaultRowTwips : height,
+                             line.format >= 0 ? formats.XfIndex(line.format, false) : -1});
         }
     }
     if (lastColumn_ < 0) {
         firstColumn_ = 0;
     }
+}
+
+size_t SheetWriter::CellCount() const {
+    return xfs_.size();
 }
 
 void SheetWriter::writeSettings(BiffStream& out) const {

@@ -17,6 +17,8 @@ public:
     SheetWriter(const Worksheet& sheet, const Styles& styles);
 
     void Prepare(FormatRecords& formats, SharedStrings& strings);
+    // The number of cell records Write() writes.
+    size_t CellCount() const;
     void Write(BiffStream& out, bool active) const;
 
 private:
@@ -35,7 +37,8 @@ private:
                        size_t& text) const;
     void writeWindow(BiffStream& out, bool active) const;
     void writeMerges(BiffStream& out) const;
-    std::uint16_t rowHeight(const SheetRow& line) const;
+    // The row height a cell showing `lines` lines asks for; 0 for none.
+    std::uint16_t cellHeight(const Cell& cell, int lines) const;
 
     const Worksheet& sheet_;
     const Styles& styles_;

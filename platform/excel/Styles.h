@@ -47,9 +47,7 @@ public:
     int Apply(int format, FormatProperty property, int value);
 
     const CellFormat& Format(int id) const { return formats_[static_cast<size_t>(id)]; }
-    int FormatCount() const { return static_cast<int>(formats_.size()); }
     const FontEntry& FontAt(int id) const { return fonts_[static_cast<size_t>(id)]; }
-    int FontCount() const { return static_cast<int>(fonts_.size()); }
     const QString& FontName(int nameId) const { return fontNames_.at(nameId); }
     int FontNameId(const QString& name);
     const QString& NumberFormat(int id) const { return numberFormats_.at(id); }

@@ -33,7 +33,6 @@ public:
     // Closes without saving; the workbook is gone afterwards.
     void Close();
 
-    bool ReadOnly() const { return readOnly_; }
     Application& Parent() const { return application_; }
     excel::Styles& Styles() { return styles_; }
     const excel::Styles& Styles() const { return styles_; }

@@ -52,7 +52,6 @@ public:
     // What the writer reads.
     int RowCount() const { return static_cast<int>(rows_.size()); }
     const SheetRow& RowAt(int row) const { return rows_[static_cast<size_t>(row)]; }
-    int UsedRowCount() const { return usedRows_; }
     // In 1/256 of a character's width; -1 for the default width.
     int ColumnWidth(int column) const { return columnWidths_[static_cast<size_t>(column)]; }
     const std::vector<CellRect>& Merges() const { return merges_; }

@@ -142,6 +142,12 @@ bool WriteXls(const Workbook& workbook, const Protection& protection, QIODevice&
         cipher.emplace(protection.openPassword, randomBytes(16));
     }
     BiffStream out;
+    size_t cells = 0;
+    for (const auto& writer : writers) {
+        cells += writer->CellCount();
+    }
+    // Cell records take 10 to 18 bytes; ROW and DBCELL records add a little per row.
+    out.Reserve(65536 + strings.SizeEstimate() + 20 * cells);
     writeBof(out);
     if (!protection.modifyPassword.isEmpty()) {
         out.Empty(kWriteProtect);

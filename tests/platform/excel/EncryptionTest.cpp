@@ -95,6 +95,9 @@ TEST(PasswordVerifier, MatchesThePublishedValues) {
     EXPECT_EQ(PasswordVerifier(QStringLiteral("abcdefghijklmnopq")),
               PasswordVerifier(QStringLiteral("abcdefghijklmno")))
         << "only the first 15 characters count";
+    EXPECT_EQ(PasswordVerifierOfBytes("abcdefghij"), 0xFEF1);
+    EXPECT_EQ(PasswordVerifier(QStringLiteral("密码")), PasswordVerifierOfBytes("\xC3\xDC\xC2\xEB"))
+        << "Chinese characters count as their two bytes in code page 936";
 }
 
 TEST_F(Encryption, APasswordToModifyReservesTheFileForItsUser) {
