@@ -5,6 +5,7 @@
 #include "platform/excel/RangeFormat.h"
 #include "platform/excel/Workbook.h"
 #include "platform/excel/Worksheet.h"
+#include "reports/ReportLayout.h"
 
 #include <QStringList>
 #include <random>
@@ -17,33 +18,12 @@ using excel::Worksheet;
 const QString kBodyFont = QStringLiteral("楷体_GB2312");
 const QString kLatinFont = QStringLiteral("Times New Roman");
 
-void headingStyle(Range range) {
-    range.Font().SetBold(false);
-    range.Font().SetName(kBodyFont);
-    range.Font().SetSize(10);
-    range.Font().SetColor(0xFFFFFF);
-    range.Borders().SetLineStyle(excel::xlContinuous);
-    range.SetHorizontalAlignment(excel::xlCenter);
-    range.SetVerticalAlignment(excel::xlCenter);
-    range.SetWrapText(false);
-    range.SetOrientation(0);
-    range.SetAddIndent(false);
-    range.SetIndentLevel(0);
-    range.SetShrinkToFit(false);
-    range.SetReadingOrder(excel::xlContext);
-    range.Interior().SetColorIndex(46);
-    range.Interior().SetPattern(excel::xlSolid);
-    range.Interior().SetPatternColorIndex(excel::xlAutomatic);
-    range.Font().SetName(kLatinFont);
-    range.SetWrapText(true);
-}
-
 void heading(Worksheet& sheet, const QString& first, const QString& merged, const QString& text) {
     sheet.Range(first).SetValue(text);
     if (!merged.isEmpty()) {
         sheet.Range(merged).Merge();
     }
-    headingStyle(sheet.Range(merged.isEmpty() ? first : merged));
+    ReportLayout::格式化单元格(sheet.Range(merged.isEmpty() ? first : merged));
 }
 
 void writeHeadings(Worksheet& sheet) {
