@@ -50,15 +50,15 @@ protected:
     }
 
     void writeWorkbook(const QJsonArray& sheets) {
-        const QString spec = folder.File("spec.json");
-        QFile file(spec);
+        const QString contents = folder.File("contents.json");
+        QFile file(contents);
         ASSERT_TRUE(file.open(QIODevice::WriteOnly));
         file.write(QJsonDocument(QJsonObject{{"sheets", sheets}}).toJson());
         file.close();
         QProcess writer;
         writer.start("/usr/bin/python3",
                      {QStringLiteral(QVLEDGER_TEST_IMPORT_DIR "/make_workbook.py"),
-                      folder.File("1.xls"), spec});
+                      folder.File("1.xls"), contents});
         ASSERT_TRUE(writer.waitForFinished(60000));
         ASSERT_EQ(writer.exitCode(), 0) << writer.readAllStandardError().toStdString();
     }

@@ -1,8 +1,8 @@
 #!/usr/bin/python3
 """Writes a customer-style workbook with python3-xlwt, another program than ours.
 
-Usage: make_workbook.py OUT.xls SPEC.json
-SPEC: {"sheets": [{"name": "张三", "cells": {"A8": "质量部", "F8": {"date": "2014-12-04"},
+Usage: make_workbook.py OUT.xls CONTENTS.json
+CONTENTS: {"sheets": [{"name": "张三", "cells": {"A8": "质量部", "F8": {"date": "2014-12-04"},
 "H8": {"number": 3}}}]}"""
 import datetime
 import json
@@ -21,12 +21,12 @@ def place(address):
 
 
 def main():
-    spec = json.load(open(sys.argv[2], encoding="utf-8"))
+    contents = json.load(open(sys.argv[2], encoding="utf-8"))
     book = xlwt.Workbook(encoding="utf-8")
     date_style = xlwt.easyxf(num_format_str="yyyy-mm-dd")
-    for sheet_spec in spec["sheets"]:
-        sheet = book.add_sheet(sheet_spec["name"])
-        for address, value in sheet_spec.get("cells", {}).items():
+    for sheet_contents in contents["sheets"]:
+        sheet = book.add_sheet(sheet_contents["name"])
+        for address, value in sheet_contents.get("cells", {}).items():
             row, column = place(address)
             if isinstance(value, dict) and "date" in value:
                 day = datetime.datetime.strptime(value["date"], "%Y-%m-%d")
