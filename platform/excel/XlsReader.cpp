@@ -1,5 +1,6 @@
 #include "platform/excel/XlsReader.h"
 
+#include "platform/excel/CompoundDirectory.h"
 #include "platform/excel/Error.h"
 #include "platform/excel/Workbook.h"
 #include "platform/excel/Worksheet.h"
@@ -81,6 +82,11 @@ void ReadXls(const QString& fileName, Workbook& into) {
     if (!QFileInfo(fileName).isFile()) {
         throw Error(QStringLiteral("找不到工作簿文件“%1”。").arg(fileName));
     }
+    QFile file(fileName);
+    if (file.open(QIODevice::ReadOnly) && !DirectoryNamesFit(file.readAll())) {
+        notAWorkbook(fileName);
+    }
+    file.close();
     Handle xls;
     if (freexl_open(QFile::encodeName(fileName).constData(), xls.Out()) != FREEXL_OK) {
         notAWorkbook(fileName);
