@@ -69,25 +69,31 @@ struct Harness {
 };
 } // namespace
 
+namespace {
+// Made before the first input: the window's first showing fills the font caches, which
+// would count as that input's leak.
+Harness* harness = nullptr;
+} // namespace
+
 extern "C" int LLVMFuzzerInitialize(int* argc, char*** argv) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     new QApplication(*argc, *argv);
+    harness = new Harness;
     return 0;
 }
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-    static Harness harness;
     const QByteArray input(reinterpret_cast<const char*>(data), static_cast<qsizetype>(size));
     IsNewerVersion(QString::fromUtf8(input), 2, 6, 0);
 
-    harness.server.answer = input;
-    QTimer* check = harness.form->Timer1();
+    harness->server.answer = input;
+    QTimer* check = harness->form->Timer1();
     check->start();
-    while (check->isActive() || !harness.http->DownOK()) {
+    while (check->isActive() || !harness->http->DownOK()) {
         QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 50);
     }
-    harness.http->ResponseText();
-    harness.http->GetAllResponseHeaders();
-    harness.http->StatusText();
+    harness->http->ResponseText();
+    harness->http->GetAllResponseHeaders();
+    harness->http->StatusText();
     return 0;
 }
