@@ -6,7 +6,8 @@
 #include <QJsonObject>
 #include <QProcess>
 
-bool WriteCustomerWorkbook(const QString& path, int sheets, int rows) {
+bool WriteCustomerWorkbook(const QString& path, int sheets, int rows,
+                           const QString& coursePadding) {
     constexpr int kFirstRow = 8;
     QJsonArray sheetSpecs;
     for (int s = 0; s < sheets; ++s) {
@@ -17,7 +18,7 @@ bool WriteCustomerWorkbook(const QString& path, int sheets, int rows) {
             cells["F" + at] = QJsonObject{{"date", "2014-12-04"}};
             cells["G" + at] = QStringLiteral("SOP-%1").arg(row);
             cells["I" + at] = "偏差处理";
-            cells["J" + at] = QStringLiteral("课程%1").arg(row);
+            cells["J" + at] = QStringLiteral("课程%1").arg(row) + coursePadding;
         }
         sheetSpecs.append(QJsonObject{{"name", QStringLiteral("员工%1").arg(s)}, {"cells", cells}});
     }
