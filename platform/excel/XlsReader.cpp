@@ -1,9 +1,9 @@
 #include "platform/excel/XlsReader.h"
 
-#include "platform/excel/CompoundDirectory.h"
 #include "platform/excel/Error.h"
 #include "platform/excel/Workbook.h"
 #include "platform/excel/Worksheet.h"
+#include "platform/excel/XlsPrecheck.h"
 
 #include <QDateTime>
 #include <QFile>
@@ -83,7 +83,7 @@ void ReadXls(const QString& fileName, Workbook& into) {
         throw Error(QStringLiteral("找不到工作簿文件“%1”。").arg(fileName));
     }
     QFile file(fileName);
-    if (file.open(QIODevice::ReadOnly) && !DirectoryNamesFit(file.readAll())) {
+    if (file.open(QIODevice::ReadOnly) && !SafeForFreeXl(file.readAll())) {
         notAWorkbook(fileName);
     }
     file.close();
