@@ -116,6 +116,11 @@ Result Run(ado::Connection& own, ado::Connection& source, const Progress& progre
             try {
                 copyIfNew(own, records.Fields());
             } catch (const ado::Error&) {
+                // A record the file refuses is passed over; a failure that ended the
+                // transaction ends the import, or the records after it would stay alone.
+                if (!own.InTransaction()) {
+                    throw;
+                }
             }
             records.MoveNext();
         }

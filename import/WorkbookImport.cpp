@@ -109,6 +109,11 @@ void importSheet(ado::Connection& own, excel::Worksheet& sheet) {
         try {
             mergeRow(own, training, participant);
         } catch (const ado::Error&) {
+            // A row the file refuses is passed over; a failure that ended the transaction
+            // ends the import, or the rows after it would stay alone.
+            if (!own.InTransaction()) {
+                throw;
+            }
         }
     }
 }

@@ -69,4 +69,8 @@ void Connection::RollbackTrans() {
     database_->Exec(QStringLiteral("ROLLBACK"));
 }
 
+bool Connection::InTransaction() const {
+    return database_ && sqlite3_get_autocommit(database_->Handle()) == 0;
+}
+
 } // namespace ado

@@ -34,6 +34,9 @@ public:
     void BeginTrans();
     void CommitTrans();
     void RollbackTrans();
+    // True from BeginTrans to CommitTrans or RollbackTrans, unless the engine ended the
+    // transaction itself after a failed write (a full disk, an I/O error).
+    bool InTransaction() const;
 
     const std::shared_ptr<detail::Database>& Database() const { return database_; }
 

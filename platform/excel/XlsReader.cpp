@@ -4,6 +4,7 @@
 #include "platform/excel/Error.h"
 #include "platform/excel/Workbook.h"
 #include "platform/excel/Worksheet.h"
+#include "platform/excel/XlsPrecheck.h"
 
 #include <QDateTime>
 #include <QFile>
@@ -88,6 +89,11 @@ void ReadXls(const QString& fileName, Workbook& into) {
     if (HasPasswordToOpen(fileName)) {
         throw passwordToOpen();
     }
+    QFile file(fileName);
+    if (file.open(QIODevice::ReadOnly) && !SafeForFreeXl(file.readAll())) {
+        notAWorkbook(fileName);
+    }
+    file.close();
     // FreeXL may also report success without giving a handle.
     Handle xls;
     if (freexl_open(QFile::encodeName(fileName).constData(), xls.Out()) != FREEXL_OK ||

@@ -1,0 +1,36 @@
+#include "platform/excel/Application.h"
+#include "platform/excel/Error.h"
+#include "platform/excel/Workbook.h"
+#include "platform/excel/Worksheets.h"
+
+#include <QDir>
+#include <gtest/gtest.h>
+
+namespace {
+// Inputs the fuzz targets found; each must now fail cleanly.
+TEST(FuzzFindingsTest, WorkbooksWhoseLengthsOverflowTheirBuffersAreRefusedAsDamaged) {
+    // A directory name longer than its field; a record longer than any the format allows.
+    for (const char* name : {"directory-name-length.xls", "record-length-leak.xls"}) {
+        SCOPED_TRACE(name);
+        const QString file = QStringLiteral(QVLEDGER_FUZZ_DIR "/regressions/") + name;
+        excel::Application excel;
+        try {
+            excel.Workbooks().Open(file);
+            ADD_FAILURE() << "opened";
+        } catch (const excel::Error& error) {
+            EXPECT_EQ(
+                error.Description(),
+                QStringLiteral("文件“%1”不是 Excel 工作簿，或者已经损坏，无法读取。").arg(file));
+        }
+    }
+}
+
+TEST(FuzzFindingsTest, TheSeedWorkbooksOfOtherProgramsStillOpen) {
+    const QDir seeds(QStringLiteral(QVLEDGER_FUZZ_DIR "/corpus/xls"));
+    for (const QString& name : seeds.entryList(QDir::Files)) {
+        SCOPED_TRACE(name.toStdString());
+        excel::Application excel;
+        EXPECT_GE(excel.Workbooks().Open(seeds.filePath(name)).Worksheets().Count(), 1);
+    }
+}
+} // namespace
