@@ -169,7 +169,7 @@ void SheetWriter::writeColumns(BiffStream& out) const {
 void SheetWriter::writeDimensions(BiffStream& out) const {
     out.Begin(kDimensions);
     if (plan_.empty()) {
-        out.Zeros(12);
+        out.Zeros(14);
     } else {
         out.U32(static_cast<std::uint32_t>(plan_.front().row));
         out.U32(static_cast<std::uint32_t>(plan_.back().row + 1));

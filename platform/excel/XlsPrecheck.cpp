@@ -151,10 +151,40 @@ private:
     QByteArray miniFat_;
 };
 
+constexpr quint16 kBof = 0x0809;
+constexpr quint16 kBiff8 = 0x0600;
+constexpr quint16 kDimensions = 0x0200;
+constexpr quint32 kRows = 65536;
+constexpr quint16 kColumns = 256;
+
+// A sheet's stated size: FreeXL sizes its cell table by it and trusts it.
+bool dimensionsFit(const char* body, int length) {
+    if (length != 14) {
+        return false;
+    }
+    const quint32 firstRow = qFromLittleEndian<quint32>(body);
+    const quint32 endRow = qFromLittleEndian<quint32>(body + 4);
+    const quint16 firstColumn = qFromLittleEndian<quint16>(body + 8);
+    const quint16 endColumn = qFromLittleEndian<quint16>(body + 10);
+    return firstRow <= endRow && endRow <= kRows && firstColumn <= endColumn &&
+           endColumn <= kColumns;
+}
+
 bool recordsFit(const QByteArray& stream) {
+    bool biff8 = false;
     for (qsizetype at = 0; at + 4 <= stream.size();) {
+        const quint16 type = qFromLittleEndian<quint16>(stream.constData() + at);
         const int length = qFromLittleEndian<quint16>(stream.constData() + at + 2);
         if (length > kLongestRecord) {
+            return false;
+        }
+        if (at + 4 + length > stream.size()) {
+            break;
+        }
+        const char* body = stream.constData() + at + 4;
+        if (type == kBof && length >= 2) {
+            biff8 = qFromLittleEndian<quint16>(body) == kBiff8;
+        } else if (type == kDimensions && biff8 && !dimensionsFit(body, length)) {
             return false;
         }
         at += 4 + length;

@@ -9,8 +9,10 @@
 namespace {
 // Inputs the fuzz targets found; each must now fail cleanly.
 TEST(FuzzFindingsTest, WorkbooksWhoseLengthsOverflowTheirBuffersAreRefusedAsDamaged) {
-    // A directory name longer than its field; a record longer than any the format allows.
-    for (const char* name : {"directory-name-length.xls", "record-length-leak.xls"}) {
+    // A directory name longer than its field; a record longer than any the format allows;
+    // a sheet size past the format's rows and columns; a sheet size record cut short.
+    for (const char* name : {"directory-name-length.xls", "record-length-leak.xls",
+                             "sheet-dimensions.xls", "short-dimensions.xls"}) {
         SCOPED_TRACE(name);
         const QString file = QStringLiteral(QVLEDGER_FUZZ_DIR "/regressions/") + name;
         excel::Application excel;
