@@ -157,6 +157,36 @@ constexpr quint16 kDimensions = 0x0200;
 constexpr quint32 kRows = 65536;
 constexpr quint16 kColumns = 256;
 
+constexpr quint16 kFont = 0x0031;
+constexpr quint16 kFormat = 0x041E;
+constexpr quint16 kBoundSheet = 0x0085;
+
+// A string inside a record: its character count, then a flags byte (bit 0: two bytes a
+// character), then the characters. FreeXL copies as many bytes as the count says.
+bool stringFits(const char* body, int length, int countAt, bool wideCount) {
+    const int flagsAt = countAt + (wideCount ? 2 : 1);
+    if (flagsAt >= length) {
+        return false;
+    }
+    const int count = wideCount ? qFromLittleEndian<quint16>(body + countAt)
+                                : static_cast<unsigned char>(body[countAt]);
+    const int bytesPerCharacter = (body[flagsAt] & 1) != 0 ? 2 : 1;
+    return flagsAt + 1 + count * bytesPerCharacter <= length;
+}
+
+bool stringsFit(quint16 type, const char* body, int length) {
+    switch (type) {
+    case kFont:
+        return stringFits(body, length, 14, false);
+    case kFormat:
+        return stringFits(body, length, 2, true);
+    case kBoundSheet:
+        return stringFits(body, length, 6, false);
+    default:
+        return true;
+    }
+}
+
 // A sheet's stated size: FreeXL sizes its cell table by it and trusts it.
 bool dimensionsFit(const char* body, int length) {
     if (length != 14) {
@@ -184,7 +214,9 @@ bool recordsFit(const QByteArray& stream) {
         const char* body = stream.constData() + at + 4;
         if (type == kBof && length >= 2) {
             biff8 = qFromLittleEndian<quint16>(body) == kBiff8;
-        } else if (type == kDimensions && biff8 && !dimensionsFit(body, length)) {
+        } else if (biff8 && type == kDimensions && !dimensionsFit(body, length)) {
+            return false;
+        } else if (biff8 && !stringsFit(type, body, length)) {
             return false;
         }
         at += 4 + length;

@@ -10,9 +10,11 @@ namespace {
 // Inputs the fuzz targets found; each must now fail cleanly.
 TEST(FuzzFindingsTest, WorkbooksWhoseLengthsOverflowTheirBuffersAreRefusedAsDamaged) {
     // A directory name longer than its field; a record longer than any the format allows;
-    // a sheet size past the format's rows and columns; a sheet size record cut short.
-    for (const char* name : {"directory-name-length.xls", "record-length-leak.xls",
-                             "sheet-dimensions.xls", "short-dimensions.xls"}) {
+    // a sheet size past the format's rows and columns; a sheet size record cut short; a
+    // number format name longer than its record.
+    for (const char* name :
+         {"directory-name-length.xls", "record-length-leak.xls", "sheet-dimensions.xls",
+          "short-dimensions.xls", "format-name-length.xls"}) {
         SCOPED_TRACE(name);
         const QString file = QStringLiteral(QVLEDGER_FUZZ_DIR "/regressions/") + name;
         excel::Application excel;
