@@ -33,7 +33,10 @@ public:
         for (int i = 0; i < 109; ++i) {
             fatSectors.push_back(u32(header, 0x4C + 4 * i));
         }
-        for (std::uint32_t difat = u32(header, 0x44); difat < kMaxSectors;) {
+        // A DIFAT chain never has more links than the file has sectors; a looping one stops.
+        const qint64 sectorsInFile = file_.size() / sectorSize_ + 1;
+        for (std::uint32_t difat = u32(header, 0x44), seen = 0;
+             difat < kMaxSectors && seen < sectorsInFile; ++seen) {
             const QByteArray sector = readSector(difat);
             if (sector.size() < sectorSize_) {
                 return false;

@@ -29,6 +29,16 @@ TEST(FuzzFindingsTest, WorkbooksWhoseLengthsOverflowTheirBuffersAreRefusedAsDama
     }
 }
 
+// A sector chain that loops back on itself once made the password probe run forever.
+TEST(FuzzFindingsTest, ALoopingSectorChainEndsTheReading) {
+    excel::Application excel;
+    try {
+        excel.Workbooks().Open(QStringLiteral(QVLEDGER_FUZZ_DIR "/regressions/looping-difat.xls"));
+    } catch (const excel::Error& error) {
+        EXPECT_FALSE(error.Description().isEmpty());
+    }
+}
+
 TEST(FuzzFindingsTest, TheSeedWorkbooksOfOtherProgramsStillOpen) {
     const QDir seeds(QStringLiteral(QVLEDGER_FUZZ_DIR "/corpus/xls"));
     for (const QString& name : seeds.entryList(QDir::Files)) {
