@@ -9,7 +9,7 @@
 bool WriteCustomerWorkbook(const QString& path, int sheets, int rows,
                            const QString& coursePadding) {
     constexpr int kFirstRow = 8;
-    QJsonArray sheetSpecs;
+    QJsonArray sheetContents;
     for (int s = 0; s < sheets; ++s) {
         QJsonObject cells;
         for (int row = kFirstRow; row < kFirstRow + rows; ++row) {
@@ -20,18 +20,19 @@ bool WriteCustomerWorkbook(const QString& path, int sheets, int rows,
             cells["I" + at] = "偏差处理";
             cells["J" + at] = QStringLiteral("课程%1").arg(row) + coursePadding;
         }
-        sheetSpecs.append(QJsonObject{{"name", QStringLiteral("员工%1").arg(s)}, {"cells", cells}});
+        sheetContents.append(
+            QJsonObject{{"name", QStringLiteral("员工%1").arg(s)}, {"cells", cells}});
     }
-    const QString spec = path + QStringLiteral(".json");
-    QFile specFile(spec);
-    if (!specFile.open(QIODevice::WriteOnly)) {
+    const QString contents = path + QStringLiteral(".json");
+    QFile contentsFile(contents);
+    if (!contentsFile.open(QIODevice::WriteOnly)) {
         return false;
     }
-    specFile.write(QJsonDocument(QJsonObject{{"sheets", sheetSpecs}}).toJson());
-    specFile.close();
+    contentsFile.write(QJsonDocument(QJsonObject{{"sheets", sheetContents}}).toJson());
+    contentsFile.close();
     const int rc = QProcess::execute(
         QStringLiteral("/usr/bin/python3"),
-        {QStringLiteral(QVLEDGER_TEST_IMPORT_DIR "/make_workbook.py"), path, spec});
-    QFile::remove(spec);
+        {QStringLiteral(QVLEDGER_TEST_IMPORT_DIR "/make_workbook.py"), path, contents});
+    QFile::remove(contents);
     return rc == 0;
 }
