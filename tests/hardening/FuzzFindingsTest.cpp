@@ -8,13 +8,14 @@
 
 namespace {
 // Inputs the fuzz targets found; each must now fail cleanly.
-TEST(FuzzFindingsTest, WorkbooksWhoseLengthsOverflowTheirBuffersAreRefusedAsDamaged) {
+TEST(FuzzFindingsTest, WorkbooksFreeXlWouldMisreadAreRefusedAsDamaged) {
     // A directory name longer than its field; a record longer than any the format allows;
     // a sheet size past the format's rows and columns; a sheet size record cut short; a
-    // number format name longer than its record.
+    // number format name longer than its record; a listed sheet whose part is never read,
+    // for which FreeXL would size the first sheet's cells again and lose them.
     for (const char* name :
          {"directory-name-length.xls", "record-length-leak.xls", "sheet-dimensions.xls",
-          "short-dimensions.xls", "format-name-length.xls"}) {
+          "short-dimensions.xls", "format-name-length.xls", "unread-sheet-part.xls"}) {
         SCOPED_TRACE(name);
         const QString file = QStringLiteral(QVLEDGER_FUZZ_DIR "/regressions/") + name;
         excel::Application excel;
