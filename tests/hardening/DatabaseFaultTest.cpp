@@ -36,11 +36,7 @@ protected:
         form = std::make_unique<MDIForm1>();
         folder.WithDatabase();
         TestDb::Exec("insert into 部门表 (部门名称) values('质量部')");
-        for (const QString& course : QStringList{"甲课程", "乙课程", "丙课程"}) {
-            TestDb::Training row;
-            row.course = course;
-            TestDb::AddTraining(row);
-        }
+        TestDb::AddCourses({"甲课程", "乙课程", "丙课程"});
         form->show();
         search = &form->ShowSearch();
         search->Text1->setText("课程");

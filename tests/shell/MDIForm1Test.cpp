@@ -142,11 +142,7 @@ protected:
     void SetUp() override {
         form = std::make_unique<MDIForm1>();
         folder.WithDatabase();
-        for (const QString& course : QStringList{"甲课程", "乙课程", "丙课程"}) {
-            TestDb::Training row;
-            row.course = course;
-            TestDb::AddTraining(row);
-        }
+        TestDb::AddCourses({"甲课程", "乙课程", "丙课程"});
         form->show();
         search = &form->ShowSearch();
         search->Text1->setText("课程");

@@ -31,4 +31,12 @@ int AddTraining(const Training& row, const QString& file) {
     return f["id"].Value().toInt();
 }
 
+void AddCourses(const QStringList& courses) {
+    for (const QString& course : courses) {
+        Training row;
+        row.course = course;
+        AddTraining(row);
+    }
+}
+
 } // namespace TestDb

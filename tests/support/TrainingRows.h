@@ -2,6 +2,7 @@
 
 #include <QDate>
 #include <QString>
+#include <QStringList>
 
 // Training rows for tests, written the way the editor writes them.
 namespace TestDb {
@@ -24,5 +25,8 @@ struct Training {
 
 // Returns the new row's id. An empty file means DatabasePath.
 int AddTraining(const Training& row, const QString& file = {});
+
+// One default row for each course, in DatabasePath.
+void AddCourses(const QStringList& courses);
 
 } // namespace TestDb
