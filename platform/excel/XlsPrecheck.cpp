@@ -3,6 +3,7 @@
 #include "platform/excel/XlsRecordCheck.h"
 
 #include <QtEndian>
+#include <algorithm>
 #include <optional>
 #include <vector>
 
@@ -14,7 +15,6 @@ constexpr qsizetype kNameField = 64;
 constexpr quint32 kEndOfChain = 0xFFFFFFFE;
 constexpr quint32 kLastRegularSector = 0xFFFFFFF9;
 constexpr int kHeaderFatEntries = 109;
-constexpr int kStreamEntry = 2;
 
 struct Stream {
     QByteArray bytes;
@@ -37,9 +37,9 @@ public:
             return false;
         }
         sectorSize_ = qsizetype(1) << shift;
-        miniSectorSize_ = qsizetype(1) << miniShift;
         sectorCount_ = file_.size() / sectorSize_ + 1;
-        return loadFat() && readChain(u32(0x30), directory_) && readChain(u32(0x3C), miniFat_);
+        QByteArray miniFat;
+        return loadFat() && readChain(u32(0x30), directory_) && readChain(u32(0x3C), miniFat);
     }
 
     bool NamesFit() const {
@@ -51,15 +51,18 @@ public:
         return true;
     }
 
-    // The Workbook (BIFF8) or Book (BIFF5) stream; nullopt when it cannot be read whole.
+    // The Workbook (BIFF8) or Book (BIFF5) stream where FreeXL finds it: the first entry of
+    // that name in the directory's first sector, the name read up to its first NUL, whatever
+    // the entry's type. nullopt when the stream cannot be read whole.
     std::optional<Stream> WorkbookStream() const {
-        for (qsizetype entry = 0; entry + kEntrySize <= directory_.size(); entry += kEntrySize) {
-            const QString name = QString::fromUtf16(
-                reinterpret_cast<const char16_t*>(directory_.constData() + entry),
-                std::max(0, u16(directory_, entry + kNameField) / 2 - 1));
-            if (directory_[entry + 66] == kStreamEntry &&
-                (name == u"Workbook" || name == u"Book")) {
-                return stream(u32(directory_, entry + 116), u32(directory_, entry + 120));
+        std::optional<qsizetype> root;
+        const qsizetype firstSector = std::min(directory_.size(), sectorSize_);
+        for (qsizetype entry = 0; entry + kEntrySize <= firstSector; entry += kEntrySize) {
+            const QString name = entryName(entry);
+            if (name == u"Root Entry") {
+                root = entry;
+            } else if (name == u"Workbook" || name == u"Book") {
+                return stream(entry, root);
             }
         }
         return Stream{QByteArray(), false};
@@ -119,40 +122,38 @@ private:
         return true;
     }
 
-    std::optional<Stream> stream(quint32 start, quint32 size) const {
-        QByteArray bytes;
-        if (size >= u32(0x38)) {
-            if (!readChain(start, bytes) || bytes.size() < qsizetype(size)) {
+    QString entryName(qsizetype entry) const {
+        const QString name =
+            QString::fromUtf16(reinterpret_cast<const char16_t*>(directory_.constData() + entry),
+                               u16(directory_, entry + kNameField) / 2);
+        return name.left(name.indexOf(QChar(u'\0')));
+    }
+
+    // FreeXL reads a stream from the mini stream only where the file has a mini FAT, and
+    // then from the start of the mini stream on, whatever the stream's mini sectors say.
+    std::optional<Stream> stream(qsizetype entry, std::optional<qsizetype> root) const {
+        const quint32 size = u32(directory_, entry + 120);
+        if (u32(0x40) == 0 || size > u32(0x38)) {
+            QByteArray bytes;
+            if (!readChain(u32(directory_, entry + 116), bytes) || bytes.size() < qsizetype(size)) {
                 return std::nullopt;
             }
             return Stream{bytes.left(size), false};
         }
         QByteArray miniStream;
-        if (directory_.size() < kEntrySize || !readChain(u32(directory_, 116), miniStream)) {
+        if (!root || size > u32(directory_, *root + 120) ||
+            !readChain(u32(directory_, *root + 116), miniStream) ||
+            miniStream.size() < qsizetype(size)) {
             return std::nullopt;
         }
-        const qsizetype miniCount = miniStream.size() / miniSectorSize_;
-        for (qsizetype guard = 0; start != kEndOfChain; ++guard) {
-            if (guard > miniCount || qsizetype(start) >= miniCount ||
-                4 * qsizetype(start) + 4 > miniFat_.size()) {
-                return std::nullopt;
-            }
-            bytes += miniStream.mid(qsizetype(start) * miniSectorSize_, miniSectorSize_);
-            start = u32(miniFat_, 4 * qsizetype(start));
-        }
-        if (bytes.size() < qsizetype(size)) {
-            return std::nullopt;
-        }
-        return Stream{bytes.left(size), true};
+        return Stream{miniStream.left(size), true};
     }
 
     const QByteArray& file_;
     qsizetype sectorSize_ = 0;
-    qsizetype miniSectorSize_ = 0;
     qsizetype sectorCount_ = 0;
     QByteArray fat_;
     QByteArray directory_;
-    QByteArray miniFat_;
 };
 
 } // namespace

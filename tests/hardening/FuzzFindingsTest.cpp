@@ -12,10 +12,12 @@ TEST(FuzzFindingsTest, WorkbooksFreeXlWouldMisreadAreRefusedAsDamaged) {
     // A directory name longer than its field; a record longer than any the format allows;
     // a sheet size past the format's rows and columns; a sheet size record cut short; a
     // number format name longer than its record; a listed sheet whose part is never read,
-    // for which FreeXL would size the first sheet's cells again and lose them.
+    // for which FreeXL would size the first sheet's cells again and lose them; the same
+    // behind a stream name padded with NULs ("Workbook\0\0"), which FreeXL still takes.
     for (const char* name :
          {"directory-name-length.xls", "record-length-leak.xls", "sheet-dimensions.xls",
-          "short-dimensions.xls", "format-name-length.xls", "unread-sheet-part.xls"}) {
+          "short-dimensions.xls", "format-name-length.xls", "unread-sheet-part.xls",
+          "padded-workbook-name.xls"}) {
         SCOPED_TRACE(name);
         const QString file = QStringLiteral(QVLEDGER_FUZZ_DIR "/regressions/") + name;
         excel::Application excel;
