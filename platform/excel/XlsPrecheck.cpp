@@ -38,6 +38,7 @@ public:
         }
         sectorSize_ = qsizetype(1) << shift;
         sectorCount_ = file_.size() / sectorSize_ + 1;
+        // Only followed: FreeXL reads the mini FAT too, and a broken chain there is damage.
         QByteArray miniFat;
         return loadFat() && readChain(u32(0x30), directory_) && readChain(u32(0x3C), miniFat);
     }
@@ -133,20 +134,16 @@ private:
     // then from the start of the mini stream on, whatever the stream's mini sectors say.
     std::optional<Stream> stream(qsizetype entry, std::optional<qsizetype> root) const {
         const quint32 size = u32(directory_, entry + 120);
-        if (u32(0x40) == 0 || size > u32(0x38)) {
-            QByteArray bytes;
-            if (!readChain(u32(directory_, entry + 116), bytes) || bytes.size() < qsizetype(size)) {
-                return std::nullopt;
-            }
-            return Stream{bytes.left(size), false};
-        }
-        QByteArray miniStream;
-        if (!root || size > u32(directory_, *root + 120) ||
-            !readChain(u32(directory_, *root + 116), miniStream) ||
-            miniStream.size() < qsizetype(size)) {
+        const bool mini = u32(0x40) != 0 && size <= u32(0x38);
+        if (mini && (!root || size > u32(directory_, *root + 120))) {
             return std::nullopt;
         }
-        return Stream{miniStream.left(size), true};
+        QByteArray bytes;
+        if (!readChain(u32(directory_, (mini ? *root : entry) + 116), bytes) ||
+            bytes.size() < qsizetype(size)) {
+            return std::nullopt;
+        }
+        return Stream{bytes.left(size), mini};
     }
 
     const QByteArray& file_;

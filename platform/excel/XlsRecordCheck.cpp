@@ -54,9 +54,9 @@ struct Record {
 
 enum class Step { Next, End, Refuse };
 
-// Hands every whole record to visit until it ends the walk. A record longer than the format
+// Hands every whole record to the walk until it ends it. A record longer than the format
 // allows is refused; a last record cut short by the end of the stream ends it, as in FreeXL.
-template <typename Visit> bool walkRecords(const QByteArray& stream, Visit&& visit) {
+template <typename Walk> bool walkRecords(const QByteArray& stream, Walk& walk) {
     for (qsizetype at = 0; at + 4 <= stream.size();) {
         const char* header = stream.constData() + at;
         const Record record{qFromLittleEndian<quint16>(header),
@@ -68,7 +68,7 @@ template <typename Visit> bool walkRecords(const QByteArray& stream, Visit&& vis
         if (at + 4 + record.length > stream.size()) {
             return true;
         }
-        switch (visit(record)) {
+        switch (walk.Visit(record)) {
         case Step::End:
             return true;
         case Step::Refuse:
@@ -247,9 +247,13 @@ std::optional<SheetSize> sheetSize(const Record& record, Biff version) {
                      quint32(record.U16(6))};
 }
 
-bool sizeFits(const Record& record, Biff version) {
+// The size record's size when it lies within the version's rows and columns.
+std::optional<SheetSize> fittingSize(const Record& record, Biff version) {
     const std::optional<SheetSize> size = sheetSize(record, version);
-    return size && size->Within(version == Biff::V8 ? kBiff8Rows : kOlderRows);
+    if (!size || !size->Within(version == Biff::V8 ? kBiff8Rows : kOlderRows)) {
+        return std::nullopt;
+    }
+    return size;
 }
 
 bool stringsFit(const Record& record, Biff version) {
@@ -360,7 +364,8 @@ private:
     }
 
     Step size(const Record& record) {
-        if (!sizeFits(record, version_)) {
+        const std::optional<SheetSize> size = fittingSize(record, version_);
+        if (!size) {
             return Step::Refuse;
         }
         if (current_ < 0) {
@@ -370,8 +375,7 @@ private:
             return Step::Refuse;
         }
         sheets_[current_].sized = true;
-        const SheetSize size = *sheetSize(record, version_);
-        cells_.Size(size.endRow, size.endColumn);
+        cells_.Size(size->endRow, size->endColumn);
         return Step::Next;
     }
 
@@ -424,11 +428,11 @@ private:
 
     // FreeXL adds a sheet for every size record and sizes the first sheet again by it.
     Step size(const Record& record) {
-        if (cells_.Sized() || !sizeFits(record, version_)) {
+        const std::optional<SheetSize> size = fittingSize(record, version_);
+        if (cells_.Sized() || !size) {
             return Step::Refuse;
         }
-        const SheetSize size = *sheetSize(record, version_);
-        cells_.Size(size.endRow, size.endColumn);
+        cells_.Size(size->endRow, size->endColumn);
         return Step::Next;
     }
 
@@ -440,13 +444,12 @@ private:
 
 bool WorkbookRecordsSafe(const QByteArray& stream, bool endsAtZeroRecord) {
     WorkbookWalk walk(endsAtZeroRecord);
-    return walkRecords(stream, [&walk](const Record& record) { return walk.Visit(record); }) &&
-           walk.EverySheetSized();
+    return walkRecords(stream, walk) && walk.EverySheetSized();
 }
 
 bool LegacyRecordsSafe(const QByteArray& stream) {
     LegacyWalk walk;
-    return walkRecords(stream, [&walk](const Record& record) { return walk.Visit(record); });
+    return walkRecords(stream, walk);
 }
 
 } // namespace excel
