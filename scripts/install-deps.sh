@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# Installs the Debian packages that the build and the tests need; skips what is already there.
+# Installs the Debian packages that the build and the tests need, and any named as arguments;
+# skips what is already there.
 set -euo pipefail
 
 packages=(
@@ -10,6 +11,7 @@ packages=(
     googletest libgtest-dev
     python3 python3-xlrd python3-xlwt python3-msoffcrypto-tool
     fonts-noto-cjk
+    "$@"
 )
 
 missing=()
