@@ -61,7 +61,7 @@ int usage() {
         "  qvledger-bench search --db FILE [--column NAME] [--exact] [--from yyyy-mm-dd "
         "--to yyyy-mm-dd] [--repeat R] [--cli] KEYWORDS...\n"
         "  qvledger-bench import-db --db FILE --from OTHER [--repeat R]\n"
-
+        "  qvledger-bench import-xls --db FILE --xls WORKBOOK.xls [--repeat R]\n"
         "  qvledger-bench xls --rows N --out FILE.xls [--open-password P] "
         "[--modify-password Q] [--repeat R]\n"
         "  qvledger-bench export --db FILE --layout summary|personal [--name N] --out FILE.xls "
