@@ -10,7 +10,7 @@
 
 #include <QCheckBox>
 #include <QComboBox>
-#include <QDateEdit>
+#include "platform/ui/DatePicker.h"
 #include <QFile>
 #include <QProcess>
 

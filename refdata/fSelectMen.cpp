@@ -4,6 +4,7 @@
 #include "platform/ado/Recordset.h"
 #include "platform/app/Strings.h"
 #include "platform/ui/Controls.h"
+#include "platform/ui/DatePicker.h"
 #include "platform/ui/DialogStyle.h"
 #include "platform/ui/MessageBox.h"
 #include "platform/ui/Modal.h"
@@ -14,7 +15,6 @@
 #include "store/ModuleDataBase.h"
 
 #include <QComboBox>
-#include <QDateEdit>
 #include <QGroupBox>
 #include <QHeaderView>
 #include <QLabel>
@@ -47,7 +47,7 @@ fSelectMen::fSelectMen(QWidget* parent)
       Text1(ui::MakeTextBox(Frame1, "Text1")), Combo1(ui::MakeDropDownList(Frame1, "Combo1")),
       TextXL(ui::MakeTextBox(Frame1, "TextXL")), TextZW(ui::MakeTextBox(Frame1, "TextZW")),
       TextYGBH(ui::MakeTextBox(Frame1, "TextYGBH")),
-      DTPicker1(new QDateEdit(kStoredJoiningDate, Frame1)),
+      DTPicker1(new ui::DatePicker(kStoredJoiningDate, Frame1)),
       TextID(ui::MakeTextBox(Frame1, "TextID")),
       Command7(ui::MakeButton(Frame1, "Command7", QStringLiteral("清空"))),
       Command5(ui::MakeButton(Frame1, "Command5", kAdd)) {
@@ -85,8 +85,6 @@ void fSelectMen::buildFrame() {
     Frame1->setObjectName(QStringLiteral("Frame1"));
     ui::PlaceTwips(Frame1, 7590, 270, 3780, 4815);
     DTPicker1->setObjectName(QStringLiteral("DTPicker1"));
-    DTPicker1->setCalendarPopup(true);
-    DTPicker1->setDisplayFormat(QStringLiteral("yyyy-MM-dd"));
     placeLabelled(Frame1, "Label2", QStringLiteral("姓名："), 555, 345, Text1, 300, 285);
     placeLabelled(Frame1, "Label3", QStringLiteral("所属部门："), 195, 723, Combo1, 673, 300);
     placeLabelled(Frame1, "Label4", QStringLiteral("学历："), 555, 1101, TextXL, 1061, 285);
@@ -243,6 +241,9 @@ void fSelectMen::Command5_Click() {
     }
     const QString name = Vb::Trim(Text1->text());
     if (!name.isEmpty()) {
+        if (!DTPicker1->CommitTyped()) {
+            return;
+        }
         if (Command5->text() != kModify) {
             if (人员已经存在(name, Combo1->currentText())) {
                 ui::Critical(QStringLiteral("该姓名已经存在！"), this);

@@ -4,13 +4,15 @@
 
 class ParticipantReceiver;
 class QComboBox;
-class QDateEdit;
 class QGroupBox;
 class QLabel;
 class QLineEdit;
 class QPushButton;
 class QTreeWidget;
 class QTreeWidgetItem;
+namespace ui {
+class DatePicker;
+}
 namespace ado {
 class FieldList;
 }
@@ -47,7 +49,7 @@ public:
     QLineEdit* TextXL;
     QLineEdit* TextZW;
     QLineEdit* TextYGBH;
-    QDateEdit* DTPicker1;
+    ui::DatePicker* DTPicker1;
     QLineEdit* TextID;
     QPushButton* Command7;
     QPushButton* Command5;

@@ -5,6 +5,7 @@
 #include "platform/app/Strings.h"
 #include "platform/clock/Clock.h"
 #include "platform/ui/Controls.h"
+#include "platform/ui/DatePicker.h"
 #include "platform/ui/MessageBox.h"
 #include "platform/ui/Modal.h"
 #include "platform/ui/Twips.h"
@@ -15,7 +16,6 @@
 
 #include <QCheckBox>
 #include <QComboBox>
-#include <QDateEdit>
 #include <QEvent>
 #include <QFrame>
 #include <QHeaderView>
@@ -38,14 +38,12 @@ QFont gapFont() {
     return font;
 }
 
-QDateEdit* makeDatePicker(QWidget* parent, const char* name) {
-    auto* picker = new QDateEdit(parent);
+ui::DatePicker* makeDatePicker(QWidget* parent, const char* name) {
+    auto* picker = new ui::DatePicker(parent);
     QFont small = picker->font();
     small.setPointSize(8);
     picker->setFont(small);
     picker->setObjectName(QString::fromUtf8(name));
-    picker->setCalendarPopup(true);
-    picker->setDisplayFormat(QStringLiteral("yyyy-MM-dd"));
     return picker;
 }
 
@@ -177,6 +175,9 @@ void fSearch::导入训练表所有字段() {
 void fSearch::Command1_Click() {
     if (Text1->text().isEmpty()) {
         ui::Critical(QStringLiteral("请输入关键词!"), this);
+        return;
+    }
+    if (Check1->isChecked() && !(DTPicker1->CommitTyped() && DTPicker2->CommitTyped())) {
         return;
     }
     Command1->setEnabled(false);

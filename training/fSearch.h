@@ -6,7 +6,6 @@
 
 class QCheckBox;
 class QComboBox;
-class QDateEdit;
 class QFrame;
 class QLabel;
 class QLineEdit;
@@ -15,6 +14,9 @@ class QMouseEvent;
 class QPushButton;
 class QStatusBar;
 class SearchList;
+namespace ui {
+class DatePicker;
+}
 namespace ado {
 class Recordset;
 }
@@ -34,8 +36,8 @@ public:
 
     QFrame* Frame1;
     QCheckBox* Check1;
-    QDateEdit* DTPicker1;
-    QDateEdit* DTPicker2;
+    ui::DatePicker* DTPicker1;
+    ui::DatePicker* DTPicker2;
     QLabel* L1;
     QComboBox* Combo1;
     QLineEdit* Text1;

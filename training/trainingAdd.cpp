@@ -5,6 +5,7 @@
 #include "platform/app/Strings.h"
 #include "platform/clock/Clock.h"
 #include "platform/ui/Controls.h"
+#include "platform/ui/DatePicker.h"
 #include "platform/ui/DialogStyle.h"
 #include "platform/ui/MessageBox.h"
 #include "platform/ui/Modal.h"
@@ -14,10 +15,8 @@
 #include "store/ModuleDataBase.h"
 
 #include <QComboBox>
-#include <QDateEdit>
 #include <QLabel>
 #include <QLineEdit>
-#include <QLocale>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <functional>
@@ -98,10 +97,8 @@ void trainingAdd::buildControls() {
     Command2->setGeometry(520, 180, 60, 26);
 
     label(this, QStringLiteral("训练时间"), 12, 292);
-    DTPicker1 = new QDateEdit(this);
+    DTPicker1 = new ui::DatePicker(this);
     DTPicker1->setObjectName(QStringLiteral("DTPicker1"));
-    DTPicker1->setCalendarPopup(true);
-    DTPicker1->setDisplayFormat(QLocale().dateFormat(QLocale::ShortFormat));
     DTPicker1->setGeometry(100, 292, 120, 24);
     label(this, QStringLiteral("SOP版次"), 236, 292, 60);
     Text6 = ui::MakeTextBox(this, "Text6");
@@ -284,6 +281,9 @@ bool trainingAdd::inputComplete() const {
 void trainingAdd::Command4_Click() {
     if (!inputComplete()) {
         ui::Critical(QStringLiteral("请把数据填全！"), this);
+        return;
+    }
+    if (!DTPicker1->CommitTyped()) {
         return;
     }
     const Save result = 保存到训练表(Vb::Trim(Text1->text()), RecordId);

@@ -5,10 +5,12 @@
 #include <QDialog>
 
 class QComboBox;
-class QDateEdit;
 class QLineEdit;
 class QPlainTextEdit;
 class QPushButton;
+namespace ui {
+class DatePicker;
+}
 
 // Records a training event, or corrects one: RecordId 0 adds, a row's id modifies it.
 class trainingAdd : public QDialog, public ParticipantReceiver {
@@ -35,7 +37,7 @@ public:
     QLineEdit* Text2;
     QPlainTextEdit* Text3;
     QPushButton* Command2;
-    QDateEdit* DTPicker1;
+    ui::DatePicker* DTPicker1;
     QLineEdit* Text6;
     QLineEdit* Text5;
     QPushButton* Command3;

@@ -8,7 +8,7 @@
 #include "support/TestFolder.h"
 
 #include <QComboBox>
-#include <QDateEdit>
+#include "platform/ui/DatePicker.h"
 #include <QGroupBox>
 #include <QHeaderView>
 #include <QLineEdit>

@@ -10,7 +10,7 @@
 #include "support/TrainingRows.h"
 
 #include <QComboBox>
-#include <QDateEdit>
+#include "platform/ui/DatePicker.h"
 #include <QFile>
 #include <QLineEdit>
 #include <QPlainTextEdit>
