@@ -6,10 +6,12 @@
 #include "platform/ui/Controls.h"
 #include "platform/ui/DialogStyle.h"
 #include "platform/ui/MessageBox.h"
+#include "platform/ui/UnsavedInput.h"
 #include "refdata/Departments.h"
 #include "store/ModuleDataBase.h"
 
 #include <QHeaderView>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -117,4 +119,10 @@ void fAddDep::Command3_Click() {
 
 void fAddDep::Command2_Click() {
     reject();
+}
+
+void fAddDep::keyPressEvent(QKeyEvent* event) {
+    if (ui::EscapeMayClose(*event, !Vb::Trim(Text1->text()).isEmpty(), this)) {
+        QDialog::keyPressEvent(event);
+    }
 }

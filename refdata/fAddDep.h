@@ -24,6 +24,9 @@ public:
     QPushButton* Command1;
     QPushButton* Command2;
 
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
+
 private:
     enum class Lookup { Exists, Added, Failed };
 

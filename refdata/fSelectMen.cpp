@@ -9,6 +9,7 @@
 #include "platform/ui/MessageBox.h"
 #include "platform/ui/Modal.h"
 #include "platform/ui/Twips.h"
+#include "platform/ui/UnsavedInput.h"
 #include "refdata/Departments.h"
 #include "refdata/ParticipantReceiver.h"
 #include "refdata/fAddDep.h"
@@ -17,8 +18,10 @@
 #include <QComboBox>
 #include <QGroupBox>
 #include <QHeaderView>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMouseEvent>
 #include <QPushButton>
 #include <QTreeWidget>
 
@@ -106,8 +109,14 @@ void fSelectMen::connectHandlers() {
     connect(Command6, &QPushButton::clicked, this, &fSelectMen::Command6_Click);
     connect(Command7, &QPushButton::clicked, this, &fSelectMen::Command7_Click);
     connect(Text1, &QLineEdit::returnPressed, this, &fSelectMen::Command5_Click);
-    connect(Lv1, &QTreeWidget::itemClicked, this,
-            [this](QTreeWidgetItem* item) { Lv1_ItemClick(item); });
+    Lv1->viewport()->installEventFilter(this);
+    connect(Lv1, &QTreeWidget::itemClicked, this, [this](QTreeWidgetItem* item) {
+        const bool ticked = item == pressedItem_ && item->checkState(0) != pressedTick_;
+        pressedItem_ = nullptr;
+        if (!ticked) {
+            Lv1_ItemClick(item);
+        }
+    });
     connect(Lv1->header(), &QHeaderView::sectionClicked, this,
             [this](int section) { Lv1_ColumnClick(section + 1); });
 }
@@ -116,6 +125,7 @@ void fSelectMen::Form_Load() {
     ui::MakeFixedDialog(*this, windowTitle(), ui::Twips(11595), ui::Twips(5865));
     导入人员表();
     导入部门表();
+    loadedTexts_ = frameTexts();
 }
 
 void fSelectMen::EnablePicking(ParticipantReceiver* receiver) {
@@ -134,6 +144,7 @@ void fSelectMen::导入部门表() {
 
 void fSelectMen::导入人员表() {
     Lv1->clear();
+    pressedItem_ = nullptr;
     ado::Connection connection;
     if (!OpenDatabase(connection)) {
         return;
@@ -158,6 +169,10 @@ void fSelectMen::导入人员表() {
         }
     } catch (const ado::Error& error) {
         ReportDatabaseError(error);
+    }
+    // A sort the user chose holds until the window closes.
+    if (sorted_) {
+        sortList();
     }
 }
 
@@ -230,6 +245,27 @@ void fSelectMen::清空() {
     TextYGBH->clear();
     TextZW->clear();
     TextID->clear();
+    loadedTexts_ = frameTexts();
+}
+
+QStringList fSelectMen::frameTexts() const {
+    return {Text1->text(), TextXL->text(), TextYGBH->text(), TextZW->text()};
+}
+
+bool fSelectMen::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == Lv1->viewport() && event->type() == QEvent::MouseButtonPress) {
+        pressedItem_ = Lv1->itemAt(static_cast<QMouseEvent*>(event)->position().toPoint());
+        if (pressedItem_ != nullptr) {
+            pressedTick_ = pressedItem_->checkState(0);
+        }
+    }
+    return QDialog::eventFilter(watched, event);
+}
+
+void fSelectMen::keyPressEvent(QKeyEvent* event) {
+    if (ui::EscapeMayClose(*event, frameTexts() != loadedTexts_, this)) {
+        QDialog::keyPressEvent(event);
+    }
 }
 
 void fSelectMen::Command5_Click() {
@@ -346,6 +382,7 @@ void fSelectMen::Lv1_ItemClick(QTreeWidgetItem* item) {
             DTPicker1->setDate(joined);
         }
         Command5->setText(kModify);
+        loadedTexts_ = frameTexts();
     } catch (const ado::Error&) {
         // A row that cannot be read leaves the frame empty, as after 清空.
     }
@@ -358,5 +395,10 @@ void fSelectMen::Lv1_ColumnClick(int column) {
         sortColumn_ = column;
         sortDescending_ = false;
     }
+    sorted_ = true;
+    sortList();
+}
+
+void fSelectMen::sortList() {
     Lv1->sortItems(sortColumn_ - 1, sortDescending_ ? Qt::DescendingOrder : Qt::AscendingOrder);
 }

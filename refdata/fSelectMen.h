@@ -54,6 +54,10 @@ public:
     QPushButton* Command7;
     QPushButton* Command5;
 
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 private:
     void buildList();
     void buildFrame();
@@ -68,8 +72,17 @@ private:
     void writeEmployee(ado::FieldList& fields, const QString& name, const QString& department);
     void 清空();
     void setAllTicks(bool ticked);
+    QStringList frameTexts() const;
+    void sortList();
 
     ParticipantReceiver* receiver_ = nullptr;
     int sortColumn_ = 1;
     bool sortDescending_ = false;
+    bool sorted_ = false;
+    // The frame's texts as cleared or loaded: anything else would be lost by Escape.
+    QStringList loadedTexts_;
+    // The tick of the row under the mouse when it was pressed: a click that changes it
+    // ticks the row and is no row click.
+    QTreeWidgetItem* pressedItem_ = nullptr;
+    Qt::CheckState pressedTick_ = Qt::Unchecked;
 };

@@ -43,6 +43,8 @@ constexpr int kPasswordLength = 15;
 QLineEdit* passwordBox(QWidget* parent, const char* name) {
     QLineEdit* box = ui::MakeTextBox(parent, name);
     box->setMaxLength(kPasswordLength);
+    // Hidden passwords show as "*", whatever the style's own mask is.
+    box->setStyleSheet(QStringLiteral("lineedit-password-character: 42;"));
     return box;
 }
 } // namespace

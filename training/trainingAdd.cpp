@@ -9,12 +9,14 @@
 #include "platform/ui/DialogStyle.h"
 #include "platform/ui/MessageBox.h"
 #include "platform/ui/Modal.h"
+#include "platform/ui/UnsavedInput.h"
 #include "refdata/Departments.h"
 #include "refdata/fAddDep.h"
 #include "refdata/fSelectMen.h"
 #include "store/ModuleDataBase.h"
 
 #include <QComboBox>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -141,6 +143,7 @@ void trainingAdd::Form_Load() {
     if (RecordId > 0) {
         打开训练表1个记录(RecordId);
     }
+    savedTexts_ = typedTexts();
 }
 
 void trainingAdd::导入部门表() {
@@ -332,4 +335,15 @@ void trainingAdd::Command3_Click() {
 
 void trainingAdd::Command5_Click() {
     reject();
+}
+
+QStringList trainingAdd::typedTexts() const {
+    return {Text1->text(), Text2->text(), Text3->toPlainText(),
+            Text5->text(), Text6->text(), Text7->text()};
+}
+
+void trainingAdd::keyPressEvent(QKeyEvent* event) {
+    if (ui::EscapeMayClose(*event, typedTexts() != savedTexts_, this)) {
+        QDialog::keyPressEvent(event);
+    }
 }

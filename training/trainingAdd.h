@@ -44,6 +44,9 @@ public:
     QPushButton* Command4;
     QPushButton* Command5;
 
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
+
 private:
     enum class Save { Saved, Declined, NotFound, Failed };
 
@@ -56,4 +59,8 @@ private:
     Save 保存到训练表(const QString& name, int id);
     void 重置();
     bool inputComplete() const;
+    QStringList typedTexts() const;
+
+    // The texts as loaded or last saved: anything else would be lost by Escape.
+    QStringList savedTexts_;
 };

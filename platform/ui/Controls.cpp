@@ -4,6 +4,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <limits>
 
 namespace ui {
 
@@ -16,6 +17,9 @@ QLabel* MakeLabel(QWidget* parent, const char* name, const QString& caption) {
 QLineEdit* MakeTextBox(QWidget* parent, const char* name) {
     auto* box = new QLineEdit(parent);
     box->setObjectName(QString::fromUtf8(name));
+    // An imported text may be longer than a line edit's usual 32,767 characters: opening
+    // and saving it must not cut it.
+    box->setMaxLength(std::numeric_limits<int>::max());
     return box;
 }
 

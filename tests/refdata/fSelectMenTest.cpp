@@ -1,5 +1,6 @@
 #include "refdata/fSelectMen.h"
 
+#include "platform/ui/DatePicker.h"
 #include "refdata/ParticipantReceiver.h"
 #include "refdata/fAddDep.h"
 #include "support/DbHelpers.h"
@@ -8,11 +9,12 @@
 #include "support/TestFolder.h"
 
 #include <QComboBox>
-#include "platform/ui/DatePicker.h"
 #include <QGroupBox>
 #include <QHeaderView>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QStyle>
+#include <QStyleOptionViewItem>
 #include <QTest>
 #include <QTreeWidget>
 #include <optional>
@@ -40,6 +42,23 @@ QTreeWidgetItem* row(const fSelectMen& window, const QString& name) {
 
 void tick(const fSelectMen& window, const QString& name) {
     row(window, name)->setCheckState(0, Qt::Checked);
+}
+
+// Where a person clicks to tick a row, and where to click its name.
+QPoint checkBoxOf(const fSelectMen& window, const QString& name) {
+    QStyleOptionViewItem option;
+    option.initFrom(window.Lv1);
+    option.rect = window.Lv1->visualItemRect(row(window, name));
+    option.rect.setWidth(window.Lv1->columnWidth(0));
+    option.features |= QStyleOptionViewItem::HasCheckIndicator;
+    return window.Lv1->style()
+        ->subElementRect(QStyle::SE_ItemViewItemCheckIndicator, &option, window.Lv1)
+        .center();
+}
+
+QPoint nameOf(const fSelectMen& window, const QString& name) {
+    const QRect rect = window.Lv1->visualItemRect(row(window, name));
+    return {checkBoxOf(window, name).x() + 30, rect.center().y()};
 }
 
 class fSelectMenTest : public QvTest {
@@ -245,6 +264,47 @@ TEST_F(fSelectMenTest, HeaderClicksSortByTheirRules) {
     EXPECT_EQ(names(window), QStringList({"c", "a", "b"})) << "生产部 < 研发部 < 质量部 ascending";
     clickHeader(1);
     EXPECT_EQ(names(window), QStringList({"b", "a", "c"}));
+}
+
+TEST_F(fSelectMenTest, TickingARowLeavesWhatIsTypedAndOnlyTheNameLoadsTheRow) {
+    addEmployee("张三", "质量部");
+    addEmployee("李四", "生产部");
+    fSelectMen window;
+    window.show();
+    window.Text1->setText("王五");
+    QTest::mouseClick(window.Lv1->viewport(), Qt::LeftButton, {}, checkBoxOf(window, "张三"));
+    EXPECT_EQ(row(window, "张三")->checkState(0), Qt::Checked);
+    EXPECT_EQ(window.Text1->text(), "王五");
+    EXPECT_EQ(window.Command5->text(), "添加");
+    QTest::mouseClick(window.Lv1->viewport(), Qt::LeftButton, {}, checkBoxOf(window, "张三"));
+    EXPECT_EQ(row(window, "张三")->checkState(0), Qt::Unchecked);
+    EXPECT_EQ(window.Text1->text(), "王五");
+
+    QTest::mouseClick(window.Lv1->viewport(), Qt::LeftButton, {}, nameOf(window, "李四"));
+    EXPECT_EQ(window.Text1->text(), "李四");
+    EXPECT_EQ(window.Combo1->currentText(), "生产部");
+    EXPECT_EQ(window.Command5->text(), "修改");
+}
+
+TEST_F(fSelectMenTest, TheChosenSortHoldsAfterAddModifyAndDelete) {
+    addEmployee("b", "质量部");
+    addEmployee("c", "生产部");
+    addEmployee("a", "研发部");
+    fSelectMen window;
+    window.show();
+    window.Lv1_ColumnClick(1);
+    window.Lv1_ColumnClick(1);
+    ASSERT_EQ(names(window), QStringList({"a", "b", "c"}));
+    window.Text1->setText("ab");
+    window.Command5->click();
+    EXPECT_EQ(names(window), QStringList({"a", "ab", "b", "c"}));
+    tick(window, "b");
+    window.Command6->click();
+    EXPECT_EQ(names(window), QStringList({"a", "ab", "c"}));
+    window.Lv1_ItemClick(row(window, "a"));
+    window.Text1->setText("z");
+    window.Command5->click();
+    EXPECT_EQ(names(window), QStringList({"ab", "c", "z"}));
 }
 
 TEST_F(fSelectMenTest, WithoutDepartmentsTheEditButtonOpensTheDepartmentList) {

@@ -79,8 +79,10 @@ TEST_F(sSaveXLSTest, LoadsItsDefaultsAndKeepsTheOptionsBetweenOpenings) {
         EXPECT_TRUE(dialog.Text1->isReadOnly());
         EXPECT_EQ(dialog.TextRPW->maxLength(), 15);
         EXPECT_EQ(dialog.TextWPW->maxLength(), 15);
+        dialog.TextWPW->setText("abc");
         dialog.Check1->click();
         EXPECT_EQ(dialog.TextWPW->echoMode(), QLineEdit::Password);
+        EXPECT_EQ(dialog.TextWPW->displayText(), "***");
         dialog.Text2->setText("");
         dialog.Combo1->setCurrentText("否");
         dialog.Command2->click();

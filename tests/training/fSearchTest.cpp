@@ -1,6 +1,7 @@
 #include "training/fSearch.h"
 
 #include "platform/clock/Clock.h"
+#include "platform/ui/DatePicker.h"
 #include "store/ModuleDataBase.h"
 #include "support/DbHelpers.h"
 #include "support/QvTest.h"
@@ -10,7 +11,6 @@
 
 #include <QCheckBox>
 #include <QComboBox>
-#include "platform/ui/DatePicker.h"
 #include <QFile>
 #include <QFrame>
 #include <QLabel>

@@ -1,6 +1,7 @@
 #include "training/trainingAdd.h"
 
 #include "platform/clock/Clock.h"
+#include "platform/ui/DatePicker.h"
 #include "refdata/fSelectMen.h"
 #include "store/ModuleDataBase.h"
 #include "support/DbHelpers.h"
@@ -10,7 +11,6 @@
 #include "support/TrainingRows.h"
 
 #include <QComboBox>
-#include "platform/ui/DatePicker.h"
 #include <QFile>
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -187,6 +187,20 @@ TEST_F(trainingAddTest, ModifyModeSavesTheRowAndTellsTheUser) {
     EXPECT_EQ(TestDb::Column(kCourse, "教育训练名称"), QStringList({"别的课程", "别的课程"}));
     EXPECT_EQ(TestDb::Column(kCourse, "新进员工"), QStringList({"True", "False"}));
     EXPECT_EQ(TestDb::Count("训练表"), 2);
+}
+
+TEST_F(trainingAddTest, TextsLongerThanALineEditsUsualLimitSurviveOpenAndSave) {
+    TestDb::Training row;
+    row.course = QString(40000, u'课');
+    row.sopName = QString(33000, u'S');
+    const int id = TestDb::AddTraining(row);
+    trainingAdd editor(id);
+    modifyMode(editor);
+    editor.show();
+    ScriptedMessages::Instance().Expect(Icon::Information, "修改完成。请重新查询看结果！");
+    editor.Command4->click();
+    EXPECT_EQ(TestDb::Column(kCourse, "教育训练名称"), QStringList({row.course}));
+    EXPECT_EQ(TestDb::Column(kCourse, "SOP名称"), QStringList({row.sopName}));
 }
 
 TEST_F(trainingAddTest, ARecordDeletedMeanwhileIsNotWrittenNorReportedDone) {
