@@ -48,6 +48,8 @@ fAddDep::fAddDep(QWidget* parent)
 
 void fAddDep::Form_Load() {
     ui::MakeFixedDialog(*this, QStringLiteral("增加部门名称"), 300, 310);
+    ui::CentreOnScreen(*this);
+    Text1->setFocus();
     导入部门表();
 }
 

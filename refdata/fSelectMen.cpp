@@ -123,6 +123,8 @@ void fSelectMen::connectHandlers() {
 
 void fSelectMen::Form_Load() {
     ui::MakeFixedDialog(*this, windowTitle(), ui::Twips(11595), ui::Twips(5865));
+    ui::CentreOnScreen(*this);
+    Text1->setFocus();
     导入人员表();
     导入部门表();
     loadedTexts_ = frameTexts();

@@ -4,6 +4,7 @@
 #include "platform/app/Strings.h"
 #include "platform/settings/Settings.h"
 #include "platform/ui/Controls.h"
+#include "platform/ui/DialogStyle.h"
 #include "shell/CompanyName.h"
 
 #include <QLabel>
@@ -20,6 +21,10 @@ fOption::fOption(QWidget* parent)
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
     setFixedSize(380, 100);
+    ui::CentreOnScreen(*this);
+    // Typing starts in the name, and Enter confirms it.
+    Text1->setFocus();
+    Command1->setDefault(true);
     Label1->setGeometry(14, 20, 70, 20);
     Text1->setGeometry(84, 17, 280, 24);
     Command1->setGeometry(184, 60, 84, 28);

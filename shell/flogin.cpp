@@ -2,6 +2,7 @@
 
 #include "platform/app/App.h"
 #include "platform/shell/Shell.h"
+#include "platform/ui/DialogStyle.h"
 #include "shell/ClickLabel.h"
 #include "shell/CompanyName.h"
 #include "shell/MDIForm1.h"
@@ -15,7 +16,6 @@
 #include <QCoreApplication>
 #include <QLabel>
 #include <QPushButton>
-#include <QScreen>
 #include <QTimer>
 
 namespace {
@@ -77,16 +77,10 @@ void flogin::buildControls() {
     connect(uXMLHTTP2_, &uXMLHTTP::OnDateArrived, this, &flogin::uXMLHTTP2_OnDateArrived);
 }
 
-void flogin::centreOnScreen() {
-    if (const QScreen* screen = this->screen()) {
-        move(screen->availableGeometry().center() - rect().center());
-    }
-}
-
 void flogin::Form_Load() {
     setWindowTitle(App::Title());
     Label2_->setText(QStringLiteral("版本：") + App::VersionText());
-    centreOnScreen();
+    ui::CentreOnScreen(*this);
     show();
     QCoreApplication::processEvents();
     ComputeSystemDescription();

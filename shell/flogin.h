@@ -27,7 +27,6 @@ protected:
 
 private:
     void buildControls();
-    void centreOnScreen();
     void Form_Load();
     void Form_Unload();
     void Timer1_Timer();

@@ -134,6 +134,7 @@ void trainingAdd::setTabOrder() {
 
 void trainingAdd::Form_Load() {
     ui::MakeFixedDialog(*this, QStringLiteral("添加教育训练记录"), 592, 380);
+    ui::CentreOnScreen(*this);
     for (QComboBox* box : {Combo1, Combo2, Combo3, Combo4, Combo6}) {
         box->setCurrentIndex(0);
     }

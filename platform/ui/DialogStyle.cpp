@@ -3,6 +3,7 @@
 #include "platform/app/App.h"
 
 #include <QDialog>
+#include <QScreen>
 
 namespace ui {
 
@@ -11,6 +12,12 @@ void MakeFixedDialog(QDialog& dialog, const QString& caption, int width, int hei
                           Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
     dialog.setFixedSize(width, height);
     dialog.setWindowTitle(caption + u'-' + App::Title());
+}
+
+void CentreOnScreen(QWidget& window) {
+    if (const QScreen* screen = window.screen()) {
+        window.move(screen->availableGeometry().center() - window.rect().center());
+    }
 }
 
 } // namespace ui
