@@ -41,7 +41,8 @@ QFont gapFont() {
 ui::DatePicker* makeDatePicker(QWidget* parent, const char* name) {
     auto* picker = new ui::DatePicker(parent);
     QFont small = picker->font();
-    small.setPointSize(8);
+    // Small enough that a whole date fits the gap the check box caption leaves for it.
+    small.setPointSizeF(7.5);
     picker->setFont(small);
     picker->setObjectName(QString::fromUtf8(name));
     return picker;
@@ -75,9 +76,9 @@ void fSearch::buildSearchBar() {
     Check1->setFont(gapFont());
     ui::PlaceTwipsReadable(Check1, 135, 255, 4860, 180);
     DTPicker1 = makeDatePicker(Frame1, "DTPicker1");
-    ui::PlaceTwips(DTPicker1, 1335, 195, 1350, 315);
+    ui::PlaceTwipsFitting(DTPicker1, 1335, 195, 1350, 315);
     DTPicker2 = makeDatePicker(Frame1, "DTPicker2");
-    ui::PlaceTwips(DTPicker2, 3015, 195, 1350, 315);
+    ui::PlaceTwipsFitting(DTPicker2, 3015, 195, 1350, 315);
     L1 = ui::MakeLabel(Frame1, "L1", QStringLiteral("在                    里面找："));
     L1->setFont(gapFont());
     ui::PlaceTwipsReadable(L1, 5040, 255, 2700, 180);
@@ -87,13 +88,16 @@ void fSearch::buildSearchBar() {
     ui::PlaceTwips(Text1, 7740, 210, 2850, 270);
     Combo2 = ui::MakeDropDownList(Frame1, "Combo2");
     Combo2->addItems({QStringLiteral("模糊匹配"), SearchQuery::kExactMatch});
-    ui::PlaceTwips(Combo2, 10665, 195, 1095, 300);
+    ui::PlaceTwipsFitting(Combo2, 10665, 195, 1095, 300);
     Command1 = ui::MakeButton(Frame1, "Command1", QStringLiteral("查找"));
     ui::PlaceTwips(Command1, 11820, 165, 705, 330);
+    ui::KeepInRow({Text1, Combo2, Command1}, ui::Twips(60));
+    // The hint sits at the end of the bar, or on the next row when the window is too
+    // narrow for it (placeHint).
     Label4 =
-        ui::MakeLabel(Frame1, "Label4", QStringLiteral("（模糊匹配时，多个关键词用空格隔开。）"));
+        ui::MakeLabel(this, "Label4", QStringLiteral("（模糊匹配时，多个关键词用空格隔开。）"));
     Label4->setStyleSheet(QStringLiteral("color: grey;"));
-    ui::PlaceTwipsReadable(Label4, 12645, 240, 3420, 180);
+    ui::PlaceTwipsFitting(Label4, 12645, 240, 3420, 180);
     connect(Command1, &QPushButton::clicked, this, &fSearch::Command1_Click);
     connect(Text1, &QLineEdit::returnPressed, this, &fSearch::Command1_Click);
 }
@@ -311,7 +315,20 @@ void fSearch::Form_Resize() {
     if (listWidth >= 0 && listHeight >= 0) {
         ListView1->setGeometry(ui::Twips(50), top, listWidth, listHeight);
     }
+    placeHint();
     const QRect list = ListView1->geometry();
     Picture1->move(list.left() + (list.width() - Picture1->width()) / 2,
                    list.top() + (list.height() - Picture1->height()) / 2);
+}
+
+void fSearch::placeHint() {
+    const QPoint inBar = Frame1->mapTo(this, Command1->geometry().topRight()) +
+                         QPoint(ui::Twips(120), (Command1->height() - Label4->height()) / 2);
+    if (inBar.x() + Label4->width() <= width()) {
+        Label4->move(inBar);
+        return;
+    }
+    const QRect besideExport = Command2->geometry();
+    Label4->move(besideExport.right() + ui::Twips(180),
+                 besideExport.top() + (besideExport.height() - Label4->height()) / 2);
 }

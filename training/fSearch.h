@@ -62,6 +62,7 @@ private:
     void buildListArea();
     void Form_Load();
     void Form_Resize();
+    void placeHint();
     void ListView1_MouseDown(QMouseEvent* event);
     void 导入训练表所有字段();
     void fillList(ado::Recordset& rs);

@@ -70,6 +70,14 @@ QDate DatePicker::date() const {
     return typed ? *typed : date_;
 }
 
+QSize DatePicker::sizeHint() const {
+    // The arrow's button and the box's frame and margins, as the line edit lays them out.
+    constexpr int kArrowRoom = 26;
+    constexpr int kFrameRoom = 8;
+    const int text = fontMetrics().horizontalAdvance(QStringLiteral("0000-00-00"));
+    return {text + kArrowRoom + kFrameRoom, QLineEdit::sizeHint().height()};
+}
+
 void DatePicker::setDate(const QDate& date) {
     if (!date.isValid()) {
         return;

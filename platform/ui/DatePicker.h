@@ -32,6 +32,9 @@ public:
 
     void ShowCalendar();
 
+    // Wide enough for a whole date beside the calendar arrow.
+    QSize sizeHint() const override;
+
 protected:
     void keyPressEvent(QKeyEvent* event) override;
 

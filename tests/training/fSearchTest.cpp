@@ -64,7 +64,8 @@ TEST_F(fSearchTest, LoadsTheColumnsAndTheBoxes) {
     EXPECT_EQ(window.Label1->text(), "0条");
     EXPECT_FALSE(window.Check1->isChecked());
     EXPECT_FALSE(window.Picture1->isVisibleTo(&window));
-    EXPECT_EQ(window.Command1->geometry(), QRect(788, 11, 47, 22));
+    EXPECT_EQ(window.Command1->size(), QSize(47, 22));
+    EXPECT_GE(window.Command1->x(), 788) << "moved right when the match box had to grow";
 }
 
 TEST_F(fSearchTest, FillsOneRowPerRecordSortedByDate) {
@@ -181,5 +182,24 @@ TEST_F(fSearchTest, ResizingLaysOutTheListAndCentresTheNotice) {
     EXPECT_EQ(notice.center().x() / 2, list.center().x() / 2);
     window.resize(10, 10);
     EXPECT_EQ(window.ListView1->geometry(), list) << "too small: the list keeps its size";
+}
+TEST_F(fSearchTest, TheSearchBarShowsEveryCaptionWholeAtTheMainWindowsFirstSize) {
+    fSearch window(&popup);
+    for (QWidget* control : std::initializer_list<QWidget*>{window.Combo2, window.DTPicker1,
+                                                            window.DTPicker2, window.Label4}) {
+        EXPECT_GE(control->width(), control->sizeHint().width())
+            << control->objectName().toStdString();
+    }
+    EXPECT_LT(window.Combo2->geometry().right(), window.Command1->x());
+    const auto right = [&window](QWidget* control) {
+        return control->mapTo(&window, QPoint(control->width(), 0)).x();
+    };
+    window.resize(1020, 650);
+    window.show();
+    EXPECT_LE(right(window.Label4), window.width()) << "the hint wraps to the next row";
+    EXPECT_GT(window.Label4->y(), window.Frame1->geometry().bottom() - 10);
+    window.resize(1300, 650);
+    EXPECT_LT(window.Label4->y(), window.Frame1->geometry().bottom()) << "room in the bar";
+    EXPECT_GT(window.Label4->x(), right(window.Command1));
 }
 } // namespace

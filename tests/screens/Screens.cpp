@@ -1,0 +1,89 @@
+// Draws the program's windows on a real X display (Xvfb) and saves each as a PNG, so a
+// person can look at what the user sees: scripts/screenshots.sh runs it.
+#include "platform/app/App.h"
+#include "refdata/fAddDep.h"
+#include "refdata/fSelectMen.h"
+#include "reports/sSaveXLS.h"
+#include "shell/MDIForm1.h"
+#include "shell/Startup.h"
+#include "shell/fOption.h"
+#include "store/ModuleDataBase.h"
+#include "support/DbHelpers.h"
+#include "support/TestFolder.h"
+#include "support/TrainingRows.h"
+#include "training/fSearch.h"
+#include "training/trainingAdd.h"
+
+#include <QApplication>
+#include <QLineEdit>
+#include <QMdiSubWindow>
+#include <QScreen>
+#include <QTest>
+#include <QWindow>
+#include <cstdio>
+#include <functional>
+
+namespace {
+void save(QWidget& window, const QString& folder, const QString& name) {
+    window.show();
+    if (!QTest::qWaitForWindowExposed(&window)) {
+        std::fprintf(stderr, "%s was not shown\n", qPrintable(name));
+    }
+    QTest::qWait(400);
+    const QRect frame = window.frameGeometry();
+    const QPixmap shot =
+        window.screen()->grabWindow(0, frame.x(), frame.y(), frame.width(), frame.height());
+    const QString path = folder + u'/' + name + QStringLiteral(".png");
+    shot.save(path);
+    std::printf("%s\n", qPrintable(path));
+    window.hide();
+}
+
+void arrange() {
+    TestDb::Exec("insert into 部门表 (部门名称) values('质量部')");
+    TestDb::Exec("insert into 部门表 (部门名称) values('生产部')");
+    TestDb::Exec("insert into 员工表 (姓名,部门,职务,员工编号,学历,到职日) "
+                 "values('张三','质量部','检验员','QV001','本科',#2012-05-06#)");
+    for (int i = 0; i < 3; ++i) {
+        TestDb::AddTraining({});
+    }
+}
+} // namespace
+
+int main(int argc, char** argv) {
+    QApplication app(argc, argv);
+    Startup::PrepareApplication(app);
+    const QString out = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral(".");
+    TestFolder folder;
+    folder.WithDatabase();
+    App::SetPath(folder.Path());
+    arrange();
+
+    MDIForm1 main;
+    main.show();
+    fSearch& search = main.ShowSearch();
+    search.Text1->setText(QStringLiteral("GMP"));
+    search.Command1_Click();
+    save(main, out, QStringLiteral("main-search"));
+    {
+        trainingAdd editor(1, &main);
+        save(editor, out, QStringLiteral("editor"));
+    }
+    {
+        fSelectMen people(&main);
+        save(people, out, QStringLiteral("register"));
+    }
+    {
+        fAddDep departments(&main);
+        save(departments, out, QStringLiteral("departments"));
+    }
+    {
+        fOption settings(&main);
+        save(settings, out, QStringLiteral("settings"));
+    }
+    {
+        sSaveXLS exporter(*search.ListView1, &main);
+        save(exporter, out, QStringLiteral("export"));
+    }
+    return 0;
+}
