@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Draws the program's pictures with ImageMagick: the splash of the startup window, the shop
-# banner of the about window and the permission notice; needs fonts-noto-cjk.
+# banner of the about window, the permission notice and the program icon; needs fonts-noto-cjk.
 # The PNG files are kept in the repository; run this again after changing a picture.
 set -euo pipefail
 cd "$(dirname "$0")"
@@ -73,3 +73,13 @@ convert -size 435x658 xc:'#f6f5f4' \
     -fill '#e2e0dd' -draw 'roundrectangle 170,620 290,648 4,4' \
     -font "$sans" -fill '#1f1f1f' -annotate +214+640 '取消' \
     PNG24:notice.png
+
+# Program icon, 128 x 128: a teal tile with a record sheet and a green tick, as on the splash.
+convert -size 128x128 xc:none \
+    -fill '#1f8fa3' -draw 'roundrectangle 4,4 123,123 22,22' \
+    -fill '#0b3d5c' -draw 'roundrectangle 4,92 123,123 22,22' -draw 'rectangle 4,92 123,104' \
+    -fill '#f4f7fa' -draw 'roundrectangle 30,16 98,108 7,7' \
+    -fill '#1f8fa3' -draw 'rectangle 40,28 88,35' \
+    -fill '#9fb3c2' -draw 'rectangle 40,46 80,50' -draw 'rectangle 40,58 86,62' -draw 'rectangle 40,70 74,74' \
+    -fill none -stroke '#2f9e60' -strokewidth 9 -draw 'polyline 50,88 62,99 92,70' -stroke none \
+    PNG32:icon.png

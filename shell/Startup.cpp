@@ -3,6 +3,7 @@
 #include "platform/ui/QtMessageService.h"
 
 #include <QApplication>
+#include <QIcon>
 #include <QLibraryInfo>
 #include <QLocale>
 #include <QTranslator>
@@ -19,6 +20,11 @@ void PrepareApplication(QApplication& app) {
     }
     static ui::QtMessageService messages;
     ui::SetMessageService(&messages);
+    UseProgramIcon();
+}
+
+void UseProgramIcon() {
+    QApplication::setWindowIcon(QIcon(QStringLiteral(":/assets/icon.png")));
 }
 
 } // namespace Startup

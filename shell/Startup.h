@@ -8,4 +8,7 @@ namespace Startup {
 // and real message boxes for the program's messages.
 void PrepareApplication(QApplication& app);
 
+// The program's own icon on every window, the task bar and a maximised child's menu bar.
+void UseProgramIcon();
+
 } // namespace Startup

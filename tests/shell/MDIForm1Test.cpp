@@ -2,6 +2,7 @@
 
 #include "platform/app/App.h"
 #include "platform/clock/Clock.h"
+#include "shell/Startup.h"
 #include "store/Backup.h"
 #include "store/ModuleDataBase.h"
 #include "support/DbHelpers.h"
@@ -15,10 +16,12 @@
 #include "training/trainingAdd.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QIcon>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMdiArea>
@@ -225,6 +228,23 @@ TEST_F(MainWindowRecordsTest, TheSearchMenuReusesTheOpenWindowAndExportNeedsRows
     search->ListView1->Model().Clear();
     ScriptedMessages::Instance().Expect(ui::Icon::Critical, "请先查询！");
     trigger("menu导出到文件");
+}
+
+TEST_F(MDIForm1Test, EveryWindowWearsTheProgramsOwnIcon) {
+    Startup::UseProgramIcon();
+    const QIcon icon = QApplication::windowIcon();
+    ASSERT_FALSE(icon.isNull());
+    EXPECT_EQ(icon.availableSizes().value(0), QSize(128, 128));
+    TestFolder folder;
+    folder.WithDatabase();
+    MDIForm1 form;
+    form.show();
+    form.ShowSearch();
+    const QImage expected = icon.pixmap(16).toImage();
+    EXPECT_EQ(form.windowIcon().pixmap(16).toImage(), expected);
+    EXPECT_EQ(form.Area()->subWindowList().value(0)->windowIcon().pixmap(16).toImage(), expected)
+        << "the maximised child's menu-bar icon";
+    QApplication::setWindowIcon(QIcon());
 }
 
 TEST_F(MDIForm1Test, TheHelpMenuOpensItsWindowsAsModalDialogs) {
