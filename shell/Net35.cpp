@@ -12,6 +12,24 @@ namespace {
 QString downloadPage() {
     return QStringLiteral("https://www.microsoft.com/zh-CN/download/details.aspx?id=21");
 }
+
+struct NoticeTexts {
+    QString missing;
+    QString advice;
+};
+
+// Only Windows needs the .NET Framework; elsewhere the notice says that nothing is missing.
+NoticeTexts noticeTexts() {
+#ifdef Q_OS_WIN
+    return {QStringLiteral("如果您看到本窗口，说明您的操作系统缺少微软.NET "
+                           "Framework组件，本软件可能不能正常运行。"),
+            QStringLiteral("建议您下载并安装.NET Framework 3.5 中文版。")};
+#else
+    return {QStringLiteral("本软件在您的操作系统上不需要微软.NET "
+                           "Framework组件，运行所需的组件已随本软件一同安装。"),
+            QStringLiteral("您无需下载或安装任何组件。")};
+#endif
+}
 } // namespace
 
 Net35::Net35(QWidget* parent)
@@ -24,13 +42,10 @@ Net35::Net35(QWidget* parent)
 
 void Net35::buildControls() {
     setFixedSize(520, 250);
-    addLabel("Label5",
-             QStringLiteral("如果您看到本窗口，说明您的操作系统缺少微软.NET "
-                            "Framework组件，本软件可能不能正常运行。"),
-             QRect(20, 16, 480, 48));
+    const NoticeTexts texts = noticeTexts();
+    addLabel("Label5", texts.missing, QRect(20, 16, 480, 48));
     Label4_ = addLabel("Label4", QStringLiteral("操作系统"), QRect(20, 72, 480, 48));
-    addLabel("Label2", QStringLiteral("建议您下载并安装.NET Framework 3.5 中文版。"),
-             QRect(20, 128, 480, 24));
+    addLabel("Label2", texts.advice, QRect(20, 128, 480, 24));
     addLabel("Label3", QStringLiteral("(以下下载链接来自微软网站)"), QRect(20, 156, 480, 24));
 
     auto* Command3 =

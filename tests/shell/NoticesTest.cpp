@@ -28,11 +28,11 @@ TEST_F(Net35Test, NamesTheMissingComponentAndThisSystem) {
     SystemDescription = "Windows 10 Pro 版本:2009 (内部版本:19045.2965)[64位]";
     Net35 notice;
     EXPECT_EQ(notice.windowTitle(), "缺少微软组件-Quorvane制药GMP教育训练管理");
-    EXPECT_EQ(text(notice, "Label5"), "如果您看到本窗口，说明您的操作系统缺少微软.NET "
-                                      "Framework组件，本软件可能不能正常运行。");
+    EXPECT_EQ(text(notice, "Label5"), "本软件在您的操作系统上不需要微软.NET "
+                                      "Framework组件，运行所需的组件已随本软件一同安装。");
     EXPECT_EQ(text(notice, "Label4"),
               "您的操作系统是：Windows 10 Pro 版本:2009 (内部版本:19045.2965)[64位]");
-    EXPECT_EQ(text(notice, "Label2"), "建议您下载并安装.NET Framework 3.5 中文版。");
+    EXPECT_EQ(text(notice, "Label2"), "您无需下载或安装任何组件。");
     EXPECT_EQ(text(notice, "Label3"), "(以下下载链接来自微软网站)");
     EXPECT_EQ(notice.findChild<QPushButton*>("Command3")->text(),
               "点击进入微软.NET Framework 3.5 下载网页");
