@@ -1,9 +1,31 @@
 #include "platform/ui/FileDialog.h"
 
+#include "platform/app/App.h"
+#include "platform/settings/Settings.h"
+
+#include <QDir>
 #include <QFileDialog>
+#include <QFileInfo>
+#include <QStandardPaths>
 
 namespace ui {
 namespace {
+const QString kSection = QStringLiteral("文件对话框");
+const QString kLastFolderKey = QStringLiteral("上次文件夹");
+
+QString startFolder() {
+    const QString last = Settings::GetSetting(App::Title(), kSection, kLastFolderKey);
+    if (!last.isEmpty() && QFileInfo(last).isDir()) {
+        return last;
+    }
+    const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    return QFileInfo(documents).isDir() ? documents : QDir::homePath();
+}
+
+void rememberFolderOf(const QString& chosen) {
+    Settings::SaveSetting(App::Title(), kSection, kLastFolderKey, QFileInfo(chosen).absolutePath());
+}
+
 FileDialogService*& currentService() {
     static FileDialogService* service = nullptr;
     return service;
@@ -11,6 +33,8 @@ FileDialogService*& currentService() {
 
 QString runQtDialog(QWidget* parent, const FileRequest& request) {
     QFileDialog dialog(parent, request.caption, request.initialPath, request.filter);
+    // Qt's own dialog speaks the program's language; a desktop's dialog may not.
+    dialog.setOption(QFileDialog::DontUseNativeDialog);
     dialog.setAcceptMode(request.kind == FileRequest::Kind::Save ? QFileDialog::AcceptSave
                                                                  : QFileDialog::AcceptOpen);
     dialog.setFileMode(request.kind == FileRequest::Kind::Save ? QFileDialog::AnyFile
@@ -32,10 +56,17 @@ FileDialogService* SetFileDialogService(FileDialogService* service) {
 }
 
 QString ChooseFile(QWidget* parent, const FileRequest& request) {
-    if (FileDialogService* service = currentService()) {
-        return service->Choose(parent, request);
+    FileRequest started = request;
+    if (started.initialPath.isEmpty()) {
+        started.initialPath = startFolder();
     }
-    return runQtDialog(parent, request);
+    FileDialogService* service = currentService();
+    const QString chosen =
+        service != nullptr ? service->Choose(parent, started) : runQtDialog(parent, started);
+    if (!chosen.isEmpty()) {
+        rememberFolderOf(chosen);
+    }
+    return chosen;
 }
 
 } // namespace ui

@@ -13,6 +13,7 @@ struct FileRequest {
     QString caption;
     QString filter;     // Qt filter text, e.g. "*.xls"
     QString defaultExt; // without the dot
+    // Empty: the folder last used, or the user's documents folder the first time.
     QString initialPath;
 };
 

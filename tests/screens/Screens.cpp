@@ -15,6 +15,7 @@
 #include "training/trainingAdd.h"
 
 #include <QApplication>
+#include <QFileDialog>
 #include <QLineEdit>
 #include <QMdiSubWindow>
 #include <QScreen>
@@ -84,6 +85,13 @@ int main(int argc, char** argv) {
     {
         sSaveXLS exporter(*search.ListView1, &main);
         save(exporter, out, QStringLiteral("export"));
+    }
+    {
+        // The dialog ui::ChooseFile shows, started where it starts.
+        QFileDialog files(&main, QString(), QDir::homePath(), QStringLiteral("*.xls (*.xls)"));
+        files.setOption(QFileDialog::DontUseNativeDialog);
+        files.setViewMode(QFileDialog::Detail);
+        save(files, out, QStringLiteral("file-dialog"));
     }
     return 0;
 }
