@@ -47,6 +47,9 @@ fInputdata::fInputdata(QWidget* parent)
 
 void fInputdata::Form_Load() {
     ui::MakeFixedDialog(*this, QStringLiteral("导入数据"), 564, 140);
+    // A typed path and Enter start the import.
+    Text1->setFocus();
+    Command1->setDefault(true);
 }
 
 void fInputdata::reject() {

@@ -122,6 +122,9 @@ void sSaveXLS::buildControls() {
 
 void sSaveXLS::Form_Load() {
     ui::MakeFixedDialog(*this, QStringLiteral("保存查询结果到EXCEL文件"), 462, 360);
+    // The file comes first; Enter anywhere saves.
+    Command3->setFocus();
+    Command1->setDefault(true);
     bool numeric = false;
     const int hidden =
         Settings::GetSetting(App::Title(), kCheckSection, kCheckKey, QStringLiteral("0"))
