@@ -8,6 +8,7 @@
 #include "platform/excel/Range.h"
 #include "platform/excel/RangeFormat.h"
 #include "platform/excel/Worksheet.h"
+#include "reports/ReportPrinting.h"
 #include "shell/CompanyName.h"
 #include "store/ModuleDataBase.h"
 #include "training/SearchList.h"
@@ -147,6 +148,7 @@ void ReportLayout::summaryHeadings(excel::Worksheet& sheet) {
 }
 
 void ReportLayout::tableHeadings(excel::Worksheet& sheet, int row, bool withParticipants) {
+    headingRow_ = row;
     const int next = row + 1;
     auto down = [row, next](const char* column) {
         return cell(column, row) + u':' + cell(column, next);
@@ -301,4 +303,11 @@ void ReportLayout::增加结尾(excel::Worksheet& sheet) {
         sheet.Range(cell("H", n + 9)).SetValue(QStringLiteral("主管签章:"));
         sheet.Range(cell("H", n + 9)).Font().SetName(kKaiti);
     }
+}
+
+void ReportLayout::PrepareForPrinting(excel::Worksheet& sheet) const {
+    constexpr int kColumnL = 11;
+    constexpr int kColumnM = 12;
+    ReportPrinting::Prepare(
+        sheet, {headingRow_, choice_.personal ? kColumnL : kColumnM, choice_.autoWrap});
 }

@@ -35,6 +35,8 @@ public:
     // The save time, the evaluation box and, for the personal record, the signatures.
     // Throws excel::Error at its first failure.
     void 增加结尾(excel::Worksheet& sheet);
+    // After the columns were fitted: the sheet set up to print (ReportPrinting).
+    void PrepareForPrinting(excel::Worksheet& sheet) const;
 
     static QString 数字转换(const QString& digit);
     // White 10-point text on orange, centred, wrapped, with thin borders.
@@ -53,4 +55,5 @@ private:
 
     SearchList& list_;
     Choice choice_;
+    int headingRow_ = 0; // the table headings' first row, once written
 };

@@ -296,6 +296,10 @@ bool sSaveXLS::打开EXCEL插入内容(const QString& path, const QString& openP
         } catch (const std::exception&) {
         }
         sheet->Columns().AutoFit();
+        try {
+            layout.PrepareForPrinting(*sheet);
+        } catch (const std::exception&) {
+        }
     }
     const bool excel12 = application.Version().section(u'.', 0, 0).toInt() >= 12;
     bool saved = false;

@@ -22,6 +22,61 @@ bool isWide(char16_t c) {
            (c >= 0xFFE0 && c <= 0xFFE6);
 }
 
+double characterWidth(QChar c) {
+    return isWide(c.unicode()) ? 2 : 1;
+}
+
+// The font's size against the default font, bold counting a little wider.
+double fontScale(const FontEntry& font) {
+    return static_cast<double>(font.heightTwips) / kDefaultFontHeightTwips *
+           (font.bold ? 1.1 : 1.0);
+}
+
+// Lays one line feed–free paragraph into lines of `room` characters, breaking after a
+// blank or around an East Asian character, and inside a word only when it is longer
+// than a line.
+int paragraphLines(QStringView paragraph, double room, double scale) {
+    int lines = 1;
+    double used = 0;
+    const auto place = [&](double width) {
+        if (used > 0 && used + width > room) {
+            ++lines;
+            used = 0;
+        }
+        used += width;
+    };
+    for (qsizetype i = 0; i < paragraph.size();) {
+        const QChar c = paragraph[i];
+        if (c == u' ' && used > 0 && used + scale > room) {
+            ++lines; // the line breaks at the blank, which is not shown
+            used = 0;
+            ++i;
+            continue;
+        }
+        if (c == u' ' || isWide(c.unicode())) {
+            place(characterWidth(c) * scale);
+            ++i;
+            continue;
+        }
+        qsizetype end = i;
+        double word = 0;
+        while (end < paragraph.size() && paragraph[end] != u' ' &&
+               !isWide(paragraph[end].unicode())) {
+            word += scale;
+            ++end;
+        }
+        if (word <= room) {
+            place(word);
+        } else {
+            for (; i < end; ++i) {
+                place(scale);
+            }
+        }
+        i = end;
+    }
+    return lines;
+}
+
 double widestLine(const QString& text) {
     double widest = 0;
     double line = 0;
@@ -30,7 +85,7 @@ double widestLine(const QString& text) {
             widest = std::max(widest, line);
             line = 0;
         } else if (c != u'\r') {
-            line += isWide(c.unicode()) ? 2 : 1;
+            line += characterWidth(c);
         }
     }
     return std::max(widest, line);
@@ -62,11 +117,23 @@ int FittingWidth(const Cell& cell, const Styles& styles) {
                               ? cell.text
                               : shownNumber(cell.number, styles.NumberFormat(format.numberFormat),
                                             styles.IsDateFormat(format.numberFormat));
-    const FontEntry& font = styles.FontAt(format.font);
-    const double scale = static_cast<double>(font.heightTwips) / kDefaultFontHeightTwips;
-    const double characters =
-        std::min(kMaxCharacters, widestLine(shown) * scale * (font.bold ? 1.1 : 1.0) + kPadding);
+    const double scale = fontScale(styles.FontAt(format.font));
+    const double characters = std::min(kMaxCharacters, widestLine(shown) * scale + kPadding);
     return static_cast<int>(std::lround(characters * 256));
+}
+
+int WrappedLines(const Cell& cell, const Styles& styles, int width) {
+    if (cell.kind != Cell::Kind::Text) {
+        return 1;
+    }
+    const double scale = fontScale(styles.FontAt(styles.Format(cell.format).font));
+    const double room = std::max(width / 256.0 - kPadding, 2 * scale);
+    int lines = 0;
+    for (const QStringView paragraph : QStringView(cell.text).split(u'\n')) {
+        lines += paragraphLines(paragraph.endsWith(u'\r') ? paragraph.chopped(1) : paragraph, room,
+                                scale);
+    }
+    return lines;
 }
 
 } // namespace excel

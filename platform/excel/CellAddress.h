@@ -21,6 +21,9 @@ struct CellRect {
         return top <= other.bottom && other.top <= bottom && left <= other.right &&
                other.left <= right;
     }
+    bool Contains(int row, int column) const {
+        return row >= top && row <= bottom && column >= left && column <= right;
+    }
     bool operator==(const CellRect&) const = default;
 };
 

@@ -1,11 +1,18 @@
 #include "platform/excel/Range.h"
 
+#include "platform/excel/Error.h"
 #include "platform/excel/ExcelCodes.h"
 #include "platform/excel/RangeFormat.h"
 #include "platform/excel/Workbook.h"
 #include "platform/excel/Worksheet.h"
 
+#include <cmath>
+
 namespace excel {
+namespace {
+// A column nobody sized: Excel's 8.43 characters.
+constexpr double kDefaultColumnCharacters = 8.43;
+} // namespace
 
 Range::Range(Worksheet& sheet, const CellRect& rect, bool entireRow)
     : sheet_(&sheet), rect_(rect), entireRow_(entireRow) {}
@@ -20,6 +27,20 @@ QVariant Range::Value() const {
 
 void Range::Merge() {
     sheet_->Merge(rect_);
+}
+
+double Range::ColumnWidth() const {
+    const int width = sheet_->ColumnWidth(rect_.left);
+    return width < 0 ? kDefaultColumnCharacters : width / 256.0;
+}
+
+void Range::SetColumnWidth(double characters) {
+    if (characters < 0 || characters > 255) {
+        throw Error(QStringLiteral("不能设置类 Range 的 ColumnWidth 属性。"));
+    }
+    for (int column = rect_.left; column <= rect_.right; ++column) {
+        sheet_->SetColumnWidth(column, static_cast<int>(std::lround(characters * 256)));
+    }
 }
 
 const CellFormat& Range::FirstFormat() const {

@@ -56,6 +56,11 @@ public:
     int ReadingOrder() const;
     void SetReadingOrder(int order);
 
+    // In characters of the default font, as Excel gives it: the first column's width, and
+    // every column of the range when set.
+    double ColumnWidth() const;
+    void SetColumnWidth(double characters);
+
     excel::Font Font() const;
     excel::Borders Borders() const;
     excel::Interior Interior() const;

@@ -1,5 +1,7 @@
 #include "platform/excel/SheetWriter.h"
 
+#include "platform/excel/AutoFit.h"
+
 #include <algorithm>
 #include <cmath>
 
@@ -23,6 +25,11 @@ constexpr std::uint16_t kFooter = 0x0015;
 constexpr std::uint16_t kHCenter = 0x0083;
 constexpr std::uint16_t kVCenter = 0x0084;
 constexpr std::uint16_t kSetup = 0x00A1;
+constexpr std::uint16_t kLeftMargin = 0x0026;
+constexpr std::uint16_t kRightMargin = 0x0027;
+constexpr std::uint16_t kTopMargin = 0x0028;
+constexpr std::uint16_t kBottomMargin = 0x0029;
+constexpr std::uint16_t kFitToPage = 0x0100; // in WSBOOL
 constexpr std::uint16_t kDefColWidth = 0x0055;
 constexpr std::uint16_t kColInfo = 0x007D;
 constexpr std::uint16_t kDimensions = 0x0200;
@@ -37,15 +44,19 @@ constexpr std::uint16_t kMergeCells = 0x00E5;
 
 constexpr std::uint16_t kWorksheet = 0x0010;
 constexpr std::uint16_t kDefaultRowTwips = 270; // 13.5 points, the Normal font's line
+constexpr int kDefaultColumnWidth = 2158;       // 8.43 characters
 constexpr size_t kRowRecordSize = 20;
 constexpr int kRowsPerBlock = 32;
 constexpr size_t kMergesPerRecord = 1026;
 
-// The height Excel gives a row to show `lines` lines of a font, in twips: about 1.23
-// times the font's height, in whole pixels.
+constexpr int kMaxRowTwips = 409 * 20; // Excel's tallest row
+
+// The height of a row showing `lines` lines of a font, in twips and whole pixels: 1.3
+// times the font's height per line, a little more than Excel's own 1.23, so that the
+// taller Chinese fonts other programs print with show every line too.
 std::uint16_t linesHeight(int lines, int fontTwips) {
-    const double line = std::ceil(fontTwips * 1.227 / 15.0) * 15.0;
-    return static_cast<std::uint16_t>(std::min(409.0 * 20, lines * line));
+    const double line = std::ceil(fontTwips * 1.3 / 15.0) * 15.0;
+    return static_cast<std::uint16_t>(std::min<double>(kMaxRowTwips, lines * line));
 }
 
 void writeBof(BiffStream& out) {
@@ -63,42 +74,87 @@ void writeBof(BiffStream& out) {
 SheetWriter::SheetWriter(const Worksheet& sheet, const Styles& styles)
     : sheet_(sheet), styles_(styles) {}
 
-std::uint16_t SheetWriter::cellHeight(const Cell& cell, int lines) const {
-    if (cell.merged || cell.kind == Cell::Kind::Empty) {
-        return 0; // as Excel, merged cells do not size their rows
+int SheetWriter::columnsWidth(int first, int last) const {
+    int width = 0;
+    for (int column = first; column <= last; ++column) {
+        const int own = sheet_.ColumnWidth(column);
+        width += own < 0 ? kDefaultColumnWidth : own;
     }
+    return width;
+}
+
+std::uint16_t SheetWriter::cellHeight(const Cell& cell, int width) const {
+    const bool wraps = styles_.Format(cell.format).wrap ||
+                       (cell.kind == Cell::Kind::Text && cell.text.contains(u'\n'));
+    const int lines = wraps ? WrappedLines(cell, styles_, width) : 1;
     return linesHeight(lines, styles_.FontAt(styles_.Format(cell.format).font).heightTwips);
 }
 
 void SheetWriter::Prepare(FormatRecords& formats, SharedStrings& strings) {
     firstColumn_ = kMaxColumns;
+    // A row shows every line of its wrapped cells at their columns' final widths.
+    std::vector<std::uint16_t> heights(static_cast<size_t>(sheet_.RowCount()), 0);
     for (int r = 0; r < sheet_.RowCount(); ++r) {
         const SheetRow& line = sheet_.RowAt(r);
-        bool hasCells = false;
-        std::uint16_t height = 0;
         for (size_t c = 0; c < line.cells.size(); ++c) {
             const Cell& cell = line.cells[c];
             if (!cell.Used()) {
                 continue;
             }
-            hasCells = true;
             firstColumn_ = std::min(firstColumn_, static_cast<int>(c));
             lastColumn_ = std::max(lastColumn_, static_cast<int>(c));
             const bool text = cell.kind == Cell::Kind::Text;
-            const int lines = text ? static_cast<int>(cell.text.count(u'\n')) + 1 : 1;
-            xfs_.push_back(formats.XfIndex(cell.format, lines > 1));
+            xfs_.push_back(formats.XfIndex(cell.format, text && cell.text.contains(u'\n')));
             if (text) {
                 strings_.push_back(strings.Add(cell.text));
             }
-            height = std::max(height, cellHeight(cell, lines));
+            if (!cell.merged && cell.kind != Cell::Kind::Empty) {
+                const int column = static_cast<int>(c);
+                heights[static_cast<size_t>(r)] =
+                    std::max(heights[static_cast<size_t>(r)],
+                             cellHeight(cell, columnsWidth(column, column)));
+            }
         }
-        if (hasCells || line.format >= 0) {
+    }
+    growRowsForMerges(heights);
+    for (int r = 0; r < sheet_.RowCount(); ++r) {
+        const SheetRow& line = sheet_.RowAt(r);
+        if (line.usedCells > 0 || line.format >= 0) {
+            const std::uint16_t height = heights[static_cast<size_t>(r)];
             plan_.push_back({r, height == 0 ? kDefaultRowTwips : height,
                              line.format >= 0 ? formats.XfIndex(line.format, false) : -1});
         }
     }
     if (lastColumn_ < 0) {
         firstColumn_ = 0;
+    }
+}
+
+void SheetWriter::growRowsForMerges(std::vector<std::uint16_t>& heights) const {
+    for (const CellRect& merge : sheet_.Merges()) {
+        if (merge.top >= sheet_.RowCount()) {
+            continue;
+        }
+        const SheetRow& line = sheet_.RowAt(merge.top);
+        if (static_cast<size_t>(merge.left) >= line.cells.size()) {
+            continue;
+        }
+        const Cell& first = line.cells[static_cast<size_t>(merge.left)];
+        if (first.kind == Cell::Kind::Empty) {
+            continue;
+        }
+        const int needed = cellHeight(first, columnsWidth(merge.left, merge.right));
+        int have = 0;
+        const int bottom = std::min(merge.bottom, sheet_.RowCount() - 1);
+        for (int r = merge.top; r <= bottom; ++r) {
+            const std::uint16_t own = heights[static_cast<size_t>(r)];
+            have += own == 0 ? kDefaultRowTwips : own;
+        }
+        if (needed > have) {
+            std::uint16_t& last = heights[static_cast<size_t>(bottom)];
+            last = static_cast<std::uint16_t>(
+                std::min<int>(kMaxRowTwips, (last == 0 ? kDefaultRowTwips : last) + needed - have));
+        }
     }
 }
 
@@ -125,23 +181,45 @@ void SheetWriter::writeSettings(BiffStream& out) const {
     out.U16(0);
     out.U16(kDefaultRowTwips);
     out.End();
-    out.Word(kWsBool, 0x04C1);
+    writePageSetup(out);
+}
+
+void SheetWriter::writePageSetup(BiffStream& out) const {
+    const PageSetup& setup = sheet_.PageSetup();
+    out.Word(kWsBool, setup.fitToPages ? 0x04C1 | kFitToPage : 0x04C1);
     out.Empty(kHeader);
-    out.Empty(kFooter);
-    out.Word(kHCenter, 0);
+    if (setup.centerFooter.isEmpty()) {
+        out.Empty(kFooter);
+    } else {
+        out.Begin(kFooter);
+        out.LongString(QStringLiteral("&C") + setup.centerFooter);
+        out.End();
+    }
+    out.Word(kHCenter, setup.centerHorizontally ? 1 : 0);
     out.Word(kVCenter, 0);
+    constexpr double kPointsPerInch = 72;
+    const std::pair<std::uint16_t, double> margins[] = {{kLeftMargin, setup.leftMargin},
+                                                        {kRightMargin, setup.rightMargin},
+                                                        {kTopMargin, setup.topMargin},
+                                                        {kBottomMargin, setup.bottomMargin}};
+    for (const auto& [record, points] : margins) {
+        out.Begin(record);
+        out.F64(points / kPointsPerInch);
+        out.End();
+    }
     out.Begin(kSetup);
-    out.U16(9);      // A4
-    out.U16(100);    // scale
-    out.U16(1);      // first page number
-    out.U16(1);      // fit to one page wide
-    out.U16(1);      // and one page high
-    out.U16(0x0006); // portrait; no printer settings stored
-    out.U16(0);
-    out.U16(0);
-    out.F64(0.3); // header margin, inches
-    out.F64(0.3); // footer margin
-    out.U16(1);   // copies
+    out.U16(static_cast<std::uint16_t>(setup.paperSize));
+    out.U16(100); // scale, used when not fitting to pages
+    out.U16(1);   // first page number
+    out.U16(static_cast<std::uint16_t>(setup.fitToPagesWide));
+    out.U16(static_cast<std::uint16_t>(setup.fitToPagesTall));
+    // Printer settings stored, so that paper and orientation hold; pages left to right.
+    out.U16(setup.orientation == xlPortrait ? 0x0002 : 0x0000);
+    out.U16(600); // dots per inch across
+    out.U16(600); // and down
+    out.F64(setup.headerMargin / kPointsPerInch);
+    out.F64(setup.footerMargin / kPointsPerInch);
+    out.U16(1); // copies
     out.End();
 }
 

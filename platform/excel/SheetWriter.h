@@ -29,6 +29,7 @@ private:
     };
 
     void writeSettings(BiffStream& out) const;
+    void writePageSetup(BiffStream& out) const;
     void writeColumns(BiffStream& out) const;
     void writeDimensions(BiffStream& out) const;
     // The ROW records and cells of rows [first, last) of plan_, then their DBCELL.
@@ -37,8 +38,12 @@ private:
                        size_t& text) const;
     void writeWindow(BiffStream& out, bool active) const;
     void writeMerges(BiffStream& out) const;
-    // The row height a cell showing `lines` lines asks for; 0 for none.
-    std::uint16_t cellHeight(const Cell& cell, int lines) const;
+    // The width of columns first to last, in 1/256 of a character.
+    int columnsWidth(int first, int last) const;
+    // The row height that shows the cell whole in the given width.
+    std::uint16_t cellHeight(const Cell& cell, int width) const;
+    // A merged area's rows together show its text whole: the last of them grows.
+    void growRowsForMerges(std::vector<std::uint16_t>& heights) const;
 
     const Worksheet& sheet_;
     const Styles& styles_;

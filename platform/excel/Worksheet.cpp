@@ -337,6 +337,10 @@ void Worksheet::Merge(const CellRect& rect) {
     merges_.push_back(rect);
 }
 
+void Worksheet::SetColumnWidth(int column, int width) {
+    columnWidths_[static_cast<size_t>(column)] = width;
+}
+
 void Worksheet::AutoFitColumns() {
     std::array<int, kMaxColumns> widest{};
     const Styles& styles = workbook_.Styles();

@@ -3,6 +3,7 @@
 #include "platform/excel/Cell.h"
 #include "platform/excel/CellAddress.h"
 #include "platform/excel/Columns.h"
+#include "platform/excel/PageSetup.h"
 #include "platform/excel/RangeFormat.h"
 #include "platform/excel/Styles.h"
 
@@ -36,6 +37,8 @@ public:
     // its row count is the number of the last used row; A1 alone for an empty sheet.
     excel::Range UsedRange();
     excel::Columns Columns();
+    excel::PageSetup& PageSetup() { return pageSetup_; }
+    const excel::PageSetup& PageSetup() const { return pageSetup_; }
 
     Workbook& Parent() const { return workbook_; }
 
@@ -48,6 +51,8 @@ public:
     int FormatAt(int row, int column) const;
     void Merge(const CellRect& rect);
     void AutoFitColumns();
+    // In 1/256 of a character's width.
+    void SetColumnWidth(int column, int width);
 
     // What the writer reads.
     int RowCount() const { return static_cast<int>(rows_.size()); }
@@ -55,6 +60,8 @@ public:
     // In 1/256 of a character's width; -1 for the default width.
     int ColumnWidth(int column) const { return columnWidths_[static_cast<size_t>(column)]; }
     const std::vector<CellRect>& Merges() const { return merges_; }
+    // The cell as kept, or nullptr for one never touched.
+    const Cell* CellAt(int row, int column) const { return findCell(row, column); }
 
 private:
     SheetRow& row(int row);
@@ -74,6 +81,7 @@ private:
     std::array<int, kMaxColumns> columnUse_{};
     std::array<int, kMaxColumns> columnWidths_;
     std::vector<CellRect> merges_;
+    excel::PageSetup pageSetup_;
     int usedRows_ = 0;
     int usedColumns_ = 0;
 };

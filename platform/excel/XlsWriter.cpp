@@ -39,6 +39,9 @@ constexpr std::uint16_t kRefreshAll = 0x01B7;
 constexpr std::uint16_t kBookBool = 0x00DA;
 constexpr std::uint16_t kUsesElfs = 0x0160;
 constexpr std::uint16_t kCountry = 0x008C;
+constexpr std::uint16_t kSupBook = 0x01AE;
+constexpr std::uint16_t kExternSheet = 0x0017;
+constexpr std::uint16_t kName = 0x0018;
 
 constexpr std::uint16_t kUnicode = 1200;
 constexpr std::uint16_t kChina = 86;
@@ -124,6 +127,54 @@ std::vector<size_t> writeSheetList(BiffStream& out, const Worksheets& sheets) {
     }
     return offsets;
 }
+// The rows each sheet repeats on its printed pages, as the built-in name Print_Titles
+// local to that sheet, whose 3-D reference needs the workbook's own SUPBOOK and an
+// EXTERNSHEET entry per sheet.
+void writePrintTitles(BiffStream& out, const Worksheets& sheets) {
+    std::vector<int> titled;
+    for (int i = 1; i <= sheets.Count(); ++i) {
+        if (sheets.Item(i).PageSetup().HasPrintTitles()) {
+            titled.push_back(i);
+        }
+    }
+    if (titled.empty()) {
+        return;
+    }
+    out.Begin(kSupBook);
+    out.U16(static_cast<std::uint16_t>(sheets.Count()));
+    out.U16(0x0401); // this workbook
+    out.End();
+    out.Begin(kExternSheet);
+    out.U16(static_cast<std::uint16_t>(titled.size()));
+    for (const int sheet : titled) {
+        out.U16(0);
+        out.U16(static_cast<std::uint16_t>(sheet - 1));
+        out.U16(static_cast<std::uint16_t>(sheet - 1));
+    }
+    out.End();
+    constexpr std::uint8_t kPrintTitles = 0x07;
+    constexpr std::uint8_t kPtgArea3d = 0x3B;
+    for (size_t x = 0; x < titled.size(); ++x) {
+        const PageSetup& setup = sheets.Item(titled[x]).PageSetup();
+        out.Begin(kName);
+        out.U16(0x0020); // built in
+        out.U8(0);       // no shortcut key
+        out.U8(1);       // the name is one code
+        out.U16(11);     // formula size
+        out.U16(0);
+        out.U16(static_cast<std::uint16_t>(titled[x]));
+        out.Zeros(4);
+        out.U8(0); // compressed characters
+        out.U8(kPrintTitles);
+        out.U8(kPtgArea3d);
+        out.U16(static_cast<std::uint16_t>(x));
+        out.U16(static_cast<std::uint16_t>(setup.printTitleFirstRow - 1));
+        out.U16(static_cast<std::uint16_t>(setup.printTitleLastRow - 1));
+        out.U16(0);                                           // column A, absolute
+        out.U16(static_cast<std::uint16_t>(kMaxColumns - 1)); // to the last column
+        out.End();
+    }
+}
 } // namespace
 
 bool WriteXls(const Workbook& workbook, const Protection& protection, QIODevice& device) {
@@ -169,6 +220,7 @@ bool WriteXls(const Workbook& workbook, const Protection& protection, QIODevice&
     out.U16(kChina);
     out.U16(kChina);
     out.End();
+    writePrintTitles(out, sheets);
     strings.Write(out);
     out.Empty(record::kEof);
 
