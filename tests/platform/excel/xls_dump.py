@@ -3,7 +3,8 @@
 
   xls_dump.py cells FILE        -> JSON: sheets, cell values, formats, merges, column widths,
                                    the protection records of the workbook stream, and what
-                                   is wrong with its INDEX and DBCELL records, the XF count
+                                   is wrong with its INDEX and DBCELL records, the XF count,
+                                   each sheet's page setup and print titles
   xls_dump.py records FILE      -> JSON: the protection records only; reads encrypted files too
   xls_dump.py decrypt FILE PASSWORD OUT
                                 -> decrypts with msoffcrypto; exit code 3 for a wrong password
@@ -95,6 +96,45 @@ def index_problems(data):
     return problems
 
 
+def page_setups(data):
+    """Each worksheet's printing records, read from the workbook stream."""
+    stream = stream_of(data, "Workbook")
+    setups = []
+    pos = 0
+    while pos + 4 <= len(stream):
+        kind, size = struct.unpack_from("<HH", stream, pos)
+        body = stream[pos + 4:pos + 4 + size]
+        if kind == 0x0809 and struct.unpack_from("<H", body, 2)[0] == 0x0010:
+            setups.append({"footer": "", "margins": {}})
+        elif setups and kind == 0x0081:
+            setups[-1]["fit_to_page"] = bool(struct.unpack_from("<H", body)[0] & 0x0100)
+        elif setups and kind == 0x0015 and size:
+            count, flags = struct.unpack_from("<HB", body)
+            raw = body[3:]
+            setups[-1]["footer"] = raw[:count * 2].decode("utf-16-le") if flags & 1 else raw[:count].decode("latin-1")
+        elif setups and kind in (0x0026, 0x0027, 0x0028, 0x0029):
+            side = {0x0026: "left", 0x0027: "right", 0x0028: "top", 0x0029: "bottom"}[kind]
+            setups[-1]["margins"][side] = struct.unpack_from("<d", body)[0]
+        elif setups and kind == 0x00A1:
+            paper, scale, start, wide, tall, flags = struct.unpack_from("<6H", body)
+            setups[-1].update({"paper": paper, "fit_wide": wide, "fit_tall": tall,
+                               "landscape": not (flags & 0x0002), "no_printer_settings": bool(flags & 0x0004)})
+        pos += 4 + size
+    return setups
+
+
+def print_titles(book):
+    """The rows (from 1, both ends included) each sheet repeats on its pages, by sheet name,
+    as xlrd reads the built-in name."""
+    titles = {}
+    for name in book.name_obj_list:
+        if name.builtin and name.name == "Print_Titles":
+            # The reference itself: area2d() would clip it to the rows the sheet holds.
+            sheet_first, _, first, end, _, _ = name.result.value[0].coords
+            titles[book.sheet_names()[sheet_first]] = [first + 1, end]
+    return titles
+
+
 def cell_format(book, sheet, r, c):
     xf = book.xf_list[sheet.cell_xf_index(r, c)]
     font = book.font_list[xf.font_index]
@@ -138,9 +178,12 @@ def cells(path):
             "heights": {str(r): info.height for r, info in sheet.rowinfo_map.items() if r < FORMAT_ROWS},
         })
     records = protection_records(data)
+    result = {"sheets": sheets, "records": records, "xf_count": len(book.xf_list)}
     if not records["filepass"]:
         records["index_problems"] = index_problems(data)
-    return {"sheets": sheets, "records": records, "xf_count": len(book.xf_list)}
+        result["page_setups"] = page_setups(data)
+        result["print_titles"] = print_titles(book)
+    return result
 
 
 def decrypt(path, password, out):
