@@ -1,8 +1,8 @@
 #include "bench/ExportBench.h"
 
 #include "bench/BenchOutput.h"
+#include "platform/app/CompanyName.h"
 #include "reports/sSaveXLS.h"
-#include "shell/CompanyName.h"
 #include "store/ModuleDataBase.h"
 #include "training/SearchList.h"
 #include "training/fSearch.h"

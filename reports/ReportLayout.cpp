@@ -2,6 +2,7 @@
 
 #include "platform/ado/Connection.h"
 #include "platform/ado/Recordset.h"
+#include "platform/app/CompanyName.h"
 #include "platform/app/Strings.h"
 #include "platform/clock/Clock.h"
 #include "platform/excel/Constants.h"
@@ -9,9 +10,8 @@
 #include "platform/excel/RangeFormat.h"
 #include "platform/excel/Worksheet.h"
 #include "reports/ReportPrinting.h"
-#include "shell/CompanyName.h"
+#include "reports/ReportRows.h"
 #include "store/ModuleDataBase.h"
-#include "training/SearchList.h"
 
 #include <QLocale>
 #include <functional>

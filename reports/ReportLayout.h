@@ -2,7 +2,7 @@
 
 #include <QString>
 
-class SearchList;
+class ReportRows;
 namespace excel {
 class Range;
 class Worksheet;
@@ -26,7 +26,7 @@ public:
         QString joined;
     };
 
-    ReportLayout(SearchList& list, const Choice& choice) : list_(list), choice_(choice) {}
+    ReportLayout(ReportRows& list, const Choice& choice) : list_(list), choice_(choice) {}
 
     // Title and headings. Throws excel::Error at its first failure.
     void 增加表头(excel::Worksheet& sheet);
@@ -53,7 +53,7 @@ private:
     // Sub-items 10 and 11 lose a trailing line break, in the list too.
     QString withoutTrailingBreak(int item, int subItem);
 
-    SearchList& list_;
+    ReportRows& list_;
     Choice choice_;
     int headingRow_ = 0; // the table headings' first row, once written
 };

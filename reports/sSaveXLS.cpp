@@ -17,9 +17,9 @@
 #include "platform/ui/FileDialog.h"
 #include "platform/ui/MessageBox.h"
 #include "reports/ReportLayout.h"
+#include "reports/ReportRows.h"
 #include "reports/SaveTarget.h"
 #include "store/ModuleDataBase.h"
-#include "training/SearchList.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -49,7 +49,7 @@ QLineEdit* passwordBox(QWidget* parent, const char* name) {
 }
 } // namespace
 
-sSaveXLS::sSaveXLS(SearchList& list, QWidget* parent) : QDialog(parent), list_(list) {
+sSaveXLS::sSaveXLS(ReportRows& list, QWidget* parent) : QDialog(parent), list_(list) {
     setObjectName(QStringLiteral("sSaveXLS"));
     buildControls();
     Form_Load();
@@ -198,13 +198,12 @@ bool sSaveXLS::refusedAsTooLong() {
 // A cell that cannot hold its text would silently lose it: refuse the whole report.
 bool sSaveXLS::refusedForLongText() {
     const int lastSubItem = Option2->isChecked() ? 12 : 13;
-    const QStringList& headers = list_.Model().Headers();
     for (int row = 0; row < list_.ItemCount(); ++row) {
         for (int subItem = 1; subItem <= lastSubItem; ++subItem) {
             if (list_.SubItem(row, subItem).size() > SaveTarget::kCellCharacters) {
                 ui::Critical(QStringLiteral("ID为%1的记录的“%2”超过了EXCEL单元格能容纳的%3个字符，"
                                             "不能保存。")
-                                 .arg(list_.ItemText(row), headers.value(subItem))
+                                 .arg(list_.ItemText(row), list_.Heading(subItem))
                                  .arg(SaveTarget::kCellCharacters),
                              this);
                 return true;

@@ -10,7 +10,7 @@ class QLineEdit;
 class QProgressBar;
 class QPushButton;
 class QRadioButton;
-class SearchList;
+class ReportRows;
 namespace excel {
 class Worksheet;
 class Worksheets;
@@ -19,7 +19,7 @@ class Worksheets;
 // Saves the rows of the search list as an Excel workbook in one of the two layouts.
 class sSaveXLS : public QDialog {
 public:
-    sSaveXLS(SearchList& list, QWidget* parent = nullptr);
+    sSaveXLS(ReportRows& list, QWidget* parent = nullptr);
 
     void Check1_Click();
     void Text3_Change();
@@ -67,5 +67,5 @@ private:
     bool refusedAsTooLong();
     bool refusedForLongText();
 
-    SearchList& list_;
+    ReportRows& list_;
 };

@@ -1,11 +1,11 @@
 #include "shell/fOption.h"
 
 #include "platform/app/App.h"
+#include "platform/app/CompanyName.h"
 #include "platform/app/Strings.h"
 #include "platform/settings/Settings.h"
 #include "platform/ui/Controls.h"
 #include "platform/ui/DialogStyle.h"
-#include "shell/CompanyName.h"
 
 #include <QLabel>
 #include <QLineEdit>

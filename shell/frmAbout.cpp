@@ -1,11 +1,11 @@
 #include "shell/frmAbout.h"
 
 #include "platform/app/App.h"
+#include "platform/app/WebSites.h"
 #include "platform/shell/Shell.h"
 #include "platform/ui/MessageBox.h"
 #include "shell/ClickLabel.h"
 #include "shell/Fonts.h"
-#include "shell/WebSites.h"
 #include "shell/flogin.h"
 #include "store/ModuleDataBase.h"
 #include "support/Links.h"

@@ -1,9 +1,9 @@
 #include "support/Links.h"
 
 #include "platform/app/App.h"
+#include "platform/app/WebSites.h"
 #include "platform/clock/Clock.h"
 #include "platform/shell/Shell.h"
-#include "shell/WebSites.h"
 
 #include <QLocale>
 #include <QUrl>

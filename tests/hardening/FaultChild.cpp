@@ -5,8 +5,8 @@
 // Messages go to standard error; it prints "started" before the operation begins.
 #include "import/fInputdata.h"
 #include "platform/app/App.h"
+#include "platform/app/CompanyName.h"
 #include "reports/sSaveXLS.h"
-#include "shell/CompanyName.h"
 #include "store/ModuleDataBase.h"
 #include "training/SearchList.h"
 #include "training/fSearch.h"

@@ -1,6 +1,6 @@
+#include "platform/app/CompanyName.h"
 #include "reports/SaveTarget.h"
 #include "reports/sSaveXLS.h"
-#include "shell/CompanyName.h"
 #include "store/ModuleDataBase.h"
 #include "support/DbHelpers.h"
 #include "support/QvTest.h"

@@ -1,6 +1,6 @@
+#include "platform/app/CompanyName.h"
 #include "platform/clock/Clock.h"
 #include "reports/sSaveXLS.h"
-#include "shell/CompanyName.h"
 #include "support/DbHelpers.h"
 #include "support/QvTest.h"
 #include "support/TestFolder.h"

@@ -1,9 +1,9 @@
 #include "reports/sSaveXLS.h"
 
 #include "platform/app/App.h"
+#include "platform/app/CompanyName.h"
 #include "platform/clock/Clock.h"
 #include "platform/settings/Settings.h"
-#include "shell/CompanyName.h"
 #include "store/ModuleDataBase.h"
 #include "support/DbHelpers.h"
 #include "support/ModalDriver.h"

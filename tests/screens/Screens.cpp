@@ -11,6 +11,7 @@
 #include "support/DbHelpers.h"
 #include "support/TestFolder.h"
 #include "support/TrainingRows.h"
+#include "training/SearchList.h"
 #include "training/fSearch.h"
 #include "training/trainingAdd.h"
 

@@ -1,8 +1,8 @@
 #include "shell/fOption.h"
 
 #include "platform/app/App.h"
+#include "platform/app/CompanyName.h"
 #include "platform/settings/Settings.h"
-#include "shell/CompanyName.h"
 #include "shell/MDIForm1.h"
 #include "support/ModalDriver.h"
 #include "support/QvTest.h"

@@ -1,9 +1,9 @@
 #include "shell/flogin.h"
 
 #include "platform/app/App.h"
+#include "platform/app/CompanyName.h"
 #include "platform/clock/Clock.h"
 #include "platform/settings/Settings.h"
-#include "shell/CompanyName.h"
 #include "shell/MDIForm1.h"
 #include "store/Backup.h"
 #include "support/LocalHttpServer.h"

@@ -1,4 +1,4 @@
-#include "shell/CompanyName.h"
+#include "platform/app/CompanyName.h"
 
 #include "platform/app/App.h"
 #include "platform/settings/Settings.h"
