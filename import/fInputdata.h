@@ -11,6 +11,8 @@ class QPushButton;
 
 // Imports training records from another database file and from the customer workbook.
 class fInputdata : public QDialog {
+    Q_OBJECT
+
 public:
     explicit fInputdata(QWidget* parent = nullptr);
 

@@ -9,6 +9,8 @@ class QTreeWidget;
 
 // The department list: lists, adds and deletes the rows of 部门表.
 class fAddDep : public QDialog {
+    Q_OBJECT
+
 public:
     explicit fAddDep(QWidget* parent = nullptr);
 

@@ -19,6 +19,8 @@ class FieldList;
 
 // The employee register; also the picker of a training record's participants.
 class fSelectMen : public QDialog {
+    Q_OBJECT
+
 public:
     explicit fSelectMen(QWidget* parent = nullptr);
 

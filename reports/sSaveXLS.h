@@ -18,6 +18,8 @@ class Worksheets;
 
 // Saves the rows of the search list as an Excel workbook in one of the two layouts.
 class sSaveXLS : public QDialog {
+    Q_OBJECT
+
 public:
     sSaveXLS(ReportRows& list, QWidget* parent = nullptr);
 

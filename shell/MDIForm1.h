@@ -10,6 +10,8 @@ class fSearch;
 // The main window: a frame for the search window, with the menus that reach every
 // function of the program.
 class MDIForm1 : public QMainWindow {
+    Q_OBJECT
+
 public:
     explicit MDIForm1(QWidget* parent = nullptr);
 

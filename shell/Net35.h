@@ -6,6 +6,8 @@ class QLabel;
 
 // The notice that the system lacks the .NET Framework component, with its download page.
 class Net35 : public QDialog {
+    Q_OBJECT
+
 public:
     explicit Net35(QWidget* parent = nullptr);
 

@@ -5,6 +5,8 @@
 
 // The notice that shows how to give the program's file the rights it needs to run.
 class Net352 : public QDialog {
+    Q_OBJECT
+
 public:
     explicit Net352(QWidget* parent = nullptr);
 

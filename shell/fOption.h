@@ -8,6 +8,8 @@ class QPushButton;
 
 // The settings window: the company name that heads the reports.
 class fOption : public QDialog {
+    Q_OBJECT
+
 public:
     explicit fOption(QWidget* parent = nullptr);
 

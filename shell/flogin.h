@@ -12,6 +12,8 @@ class uXMLHTTP;
 // vendor publishes a newer one, a notice that links to the product page. It leads into the
 // main window and shows itself again when the main window closes; closing it ends the program.
 class flogin : public QWidget {
+    Q_OBJECT
+
 public:
     explicit flogin(QWidget* parent = nullptr);
 

@@ -13,6 +13,8 @@ class QPushButton;
 // The about box: the product, its version and maker, links to the vendor's sites, shop and
 // mail, and the system-information program.
 class frmAbout : public QDialog {
+    Q_OBJECT
+
 public:
     explicit frmAbout(QWidget* parent = nullptr);
 

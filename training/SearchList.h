@@ -8,6 +8,8 @@
 // The search result list: a details view over SearchListModel, with the small item API
 // the other windows read it through.
 class SearchList : public QTreeView, public ReportRows {
+    Q_OBJECT
+
 public:
     explicit SearchList(QWidget* parent = nullptr);
 

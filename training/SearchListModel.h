@@ -8,6 +8,8 @@
 // The rows of the search list: the record id as the row text, then one cell per field.
 // A row is kept as one string with the cells separated, so 100,000 rows stay small.
 class SearchListModel : public QAbstractTableModel {
+    Q_OBJECT
+
 public:
     using QAbstractTableModel::QAbstractTableModel;
 

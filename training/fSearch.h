@@ -23,6 +23,8 @@ class Recordset;
 
 // The search over the training records, a child window of the main window.
 class fSearch : public QWidget {
+    Q_OBJECT
+
 public:
     // popup: the menu shown on a right click over the list.
     explicit fSearch(QMenu* popup, QWidget* parent = nullptr);

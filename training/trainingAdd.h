@@ -14,6 +14,8 @@ class DatePicker;
 
 // Records a training event, or corrects one: RecordId 0 adds, a row's id modifies it.
 class trainingAdd : public QDialog, public ParticipantReceiver {
+    Q_OBJECT
+
 public:
     explicit trainingAdd(int recordId, QWidget* parent = nullptr);
 

@@ -18,6 +18,8 @@ std::optional<QDate> ParseTypedDate(QStringView text);
 // every form ParseTypedDate reads, and opens a calendar from its arrow (or Alt+Down, F4).
 // Tab leaves it in one step.
 class DatePicker : public QLineEdit {
+    Q_OBJECT
+
 public:
     explicit DatePicker(QWidget* parent = nullptr);
     DatePicker(const QDate& date, QWidget* parent);
