@@ -1,9 +1,13 @@
+#include "platform/app/App.h"
+#include "platform/app/CompanyName.h"
 #include "platform/clock/Clock.h"
 #include "platform/settings/Settings.h"
 #include "platform/shell/Shell.h"
+#include "store/ModuleDataBase.h"
 #include "support/LocalHttpServer.h"
 #include "support/RecordingShell.h"
 #include "support/ScriptedMessages.h"
+#include "support/SystemInfo.h"
 
 #include <QApplication>
 #include <QDir>
@@ -21,6 +25,15 @@ public:
         : settingsFolder_(std::move(settingsFolder)) {}
 
 private:
+    // The program's globals start every test as the program starts: nothing set yet.
+    void OnTestStart(const testing::TestInfo&) override {
+        DatabasePath.clear();
+        CompanyName = DefaultCompanyName();
+        SystemBits.clear();
+        SystemDescription.clear();
+        App::SetPath({});
+    }
+
     void OnTestEnd(const testing::TestInfo&) override {
         ScriptedMessages::Instance().VerifyAndReset();
         RecordingShell::Instance().Reset();
