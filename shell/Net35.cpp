@@ -2,6 +2,7 @@
 
 #include "platform/app/App.h"
 #include "platform/shell/Shell.h"
+#include "platform/ui/DialogStyle.h"
 #include "support/SystemInfo.h"
 
 #include <QCoreApplication>
@@ -32,9 +33,7 @@ NoticeTexts noticeTexts() {
 }
 } // namespace
 
-Net35::Net35(QWidget* parent)
-    : QDialog(parent, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::CustomizeWindowHint |
-                          Qt::WindowTitleHint | Qt::WindowCloseButtonHint) {
+Net35::Net35(QWidget* parent) : QDialog(parent, ui::FixedBorder()) {
     setObjectName(QStringLiteral("Net35"));
     buildControls();
     Form_Load();

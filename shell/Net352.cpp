@@ -1,6 +1,7 @@
 #include "shell/Net352.h"
 
 #include "platform/app/App.h"
+#include "platform/ui/DialogStyle.h"
 #include "shell/Fonts.h"
 
 #include <QLabel>
@@ -12,9 +13,7 @@ constexpr int kPictureTop = 92;
 } // namespace
 
 Net352::Net352(QWidget* parent)
-    : QDialog(parent, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::CustomizeWindowHint |
-                          Qt::WindowTitleHint | Qt::WindowCloseButtonHint),
-      picture_(QStringLiteral(":/assets/notice.png")) {
+    : QDialog(parent, ui::FixedBorder()), picture_(QStringLiteral(":/assets/notice.png")) {
     setObjectName(QStringLiteral("Net352"));
     buildControls();
     Form_Load();

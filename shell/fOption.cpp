@@ -18,8 +18,7 @@ fOption::fOption(QWidget* parent)
       Command2(ui::MakeButton(this, "Command2", QStringLiteral("取消"))) {
     setObjectName(QStringLiteral("fOption"));
     setWindowTitle(QStringLiteral("设置"));
-    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-                   Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
+    setWindowFlags(ui::FixedBorder());
     setFixedSize(380, 100);
     ui::CentreOnScreen(*this);
     // Typing starts in the name, and Enter confirms it.

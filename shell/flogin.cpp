@@ -27,9 +27,7 @@ QString productPage() {
 }
 } // namespace
 
-flogin::flogin(QWidget* parent)
-    : QWidget(parent, Qt::Window | Qt::MSWindowsFixedSizeDialogHint | Qt::CustomizeWindowHint |
-                          Qt::WindowTitleHint | Qt::WindowCloseButtonHint) {
+flogin::flogin(QWidget* parent) : QWidget(parent, ui::FixedBorder(Qt::Window)) {
     setObjectName(QStringLiteral("flogin"));
     buildControls();
     Form_Load();

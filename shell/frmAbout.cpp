@@ -3,6 +3,7 @@
 #include "platform/app/App.h"
 #include "platform/app/WebSites.h"
 #include "platform/shell/Shell.h"
+#include "platform/ui/DialogStyle.h"
 #include "platform/ui/MessageBox.h"
 #include "shell/ClickLabel.h"
 #include "shell/Fonts.h"
@@ -22,9 +23,7 @@ constexpr int kLeft = 20;
 constexpr qsizetype kValueBuffer = 1024;
 } // namespace
 
-frmAbout::frmAbout(QWidget* parent)
-    : QDialog(parent, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::CustomizeWindowHint |
-                          Qt::WindowTitleHint | Qt::WindowCloseButtonHint) {
+frmAbout::frmAbout(QWidget* parent) : QDialog(parent, ui::FixedBorder()) {
     setObjectName(QStringLiteral("frmAbout"));
     setMouseTracking(true);
     buildControls();

@@ -7,9 +7,13 @@
 
 namespace ui {
 
+Qt::WindowFlags FixedBorder(Qt::WindowType kind) {
+    return kind | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint |
+           Qt::MSWindowsFixedSizeDialogHint;
+}
+
 void MakeFixedDialog(QDialog& dialog, const QString& caption, int width, int height) {
-    dialog.setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-                          Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
+    dialog.setWindowFlags(FixedBorder());
     dialog.setFixedSize(width, height);
     dialog.setWindowTitle(caption + u'-' + App::Title());
 }

@@ -1,11 +1,16 @@
 #pragma once
 
 #include <QString>
+#include <Qt>
 
 class QDialog;
 class QWidget;
 
 namespace ui {
+
+// The window flags of a fixed border without minimise or maximise box: a dialog's, or a
+// top-level window's.
+Qt::WindowFlags FixedBorder(Qt::WindowType kind = Qt::Dialog);
 
 // A fixed-size dialog without minimise or maximise box, captioned
 // "<caption>-<application title>".
