@@ -32,18 +32,26 @@ double fontScale(const FontEntry& font) {
            (font.bold ? 1.1 : 1.0);
 }
 
+// Punctuation that never begins a line: the character before it moves down with it.
+bool closesLine(QChar c) {
+    static const QString kClosing = QStringLiteral("、。，．：；！？）」』】〕〉》”’%)]}!,.:;?");
+    return kClosing.contains(c);
+}
+
 // Lays one line feed–free paragraph into lines of `room` characters, breaking after a
 // blank or around an East Asian character, and inside a word only when it is longer
 // than a line.
 int paragraphLines(QStringView paragraph, double room, double scale) {
     int lines = 1;
     double used = 0;
-    const auto place = [&](double width) {
+    double last = 0; // the width of what was placed last
+    const auto place = [&](double width, bool closing) {
         if (used > 0 && used + width > room) {
             ++lines;
-            used = 0;
+            used = closing && last < used ? last : 0;
         }
         used += width;
+        last = width;
     };
     for (qsizetype i = 0; i < paragraph.size();) {
         const QChar c = paragraph[i];
@@ -54,7 +62,7 @@ int paragraphLines(QStringView paragraph, double room, double scale) {
             continue;
         }
         if (c == u' ' || isWide(c.unicode())) {
-            place(characterWidth(c) * scale);
+            place(characterWidth(c) * scale, closesLine(c));
             ++i;
             continue;
         }
@@ -66,10 +74,10 @@ int paragraphLines(QStringView paragraph, double room, double scale) {
             ++end;
         }
         if (word <= room) {
-            place(word);
+            place(word, closesLine(paragraph[i]));
         } else {
             for (; i < end; ++i) {
-                place(scale);
+                place(scale, false);
             }
         }
         i = end;
@@ -127,7 +135,9 @@ int WrappedLines(const Cell& cell, const Styles& styles, int width) {
         return 1;
     }
     const double scale = fontScale(styles.FontAt(styles.Format(cell.format).font));
-    const double room = std::max(width / 256.0 - kPadding, 2 * scale);
+    // A width fitted to a text holds it on one line, whatever the rounding of 1/256.
+    constexpr double kRounding = 0.01;
+    const double room = std::max(width / 256.0 - kPadding + kRounding, 2 * scale);
     int lines = 0;
     for (const QStringView paragraph : QStringView(cell.text).split(u'\n')) {
         lines += paragraphLines(paragraph.endsWith(u'\r') ? paragraph.chopped(1) : paragraph, room,

@@ -51,11 +51,11 @@ constexpr size_t kMergesPerRecord = 1026;
 
 constexpr int kMaxRowTwips = 409 * 20; // Excel's tallest row
 
-// The height of a row showing `lines` lines of a font, in twips and whole pixels: 1.3
-// times the font's height per line, a little more than Excel's own 1.23, so that the
-// taller Chinese fonts other programs print with show every line too.
+// The height of a row showing `lines` lines of a font, in twips and whole pixels: 1.45
+// times the font's height per line, more than Excel's own 1.23, so that the taller Chinese
+// fonts other programs print with (ascent and descent of 1.45 em) show every line too.
 std::uint16_t linesHeight(int lines, int fontTwips) {
-    const double line = std::ceil(fontTwips * 1.3 / 15.0) * 15.0;
+    const double line = std::ceil(fontTwips * 1.45 / 15.0) * 15.0;
     return static_cast<std::uint16_t>(std::min<double>(kMaxRowTwips, lines * line));
 }
 

@@ -11,7 +11,7 @@
 namespace {
 using namespace excel;
 
-constexpr int kLineTwips = 270; // one line of 10-point text
+constexpr int kLineTwips = 300; // one line of 10-point text
 
 class Printing : public testing::Test {
 protected:
@@ -40,7 +40,7 @@ TEST_F(Printing, ARowIsAsTallAsItsWrappedLinesAtTheColumnsWidth) {
         {QStringLiteral("第一行\n第二行\n第三行\nfour\nfive"), true, 5},
         {QString(50, u'张'), true, 5},
         {QStringLiteral("张三、李四、王五、赵六、Maria Gonzalez"), true, 2},
-        {QString(300, u'张'), true, 30},
+        {QString(270, u'张'), true, 27},
         {QString(50, u'张'), false, 1},
     };
     sheet.Range(QStringLiteral("A1")).SetColumnWidth(20);
