@@ -4,6 +4,7 @@
 #include "platform/ado/Ado.h"
 #include "platform/ado/CipherKey.h"
 #include "platform/ado/EngineError.h"
+#include "platform/ado/NoCase.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -57,6 +58,13 @@ QByteArray readSalt(const QString& path) {
 void closeQuietly(sqlite3* db) {
     sqlite3_close_v2(db);
 }
+
+// Our LIKE and NOCASE in the place of the engine's, which fold ASCII letters only.
+void installAccessText(sqlite3* db) {
+    sqlite3_create_function_v2(db, "like", 2, SQLITE_UTF8 | SQLITE_DETERMINISTIC, nullptr,
+                               accessLike, nullptr, nullptr, nullptr);
+    InstallNoCase(db);
+}
 } // namespace
 
 std::shared_ptr<Database> Database::Open(const QString& source, const QString& password) {
@@ -84,8 +92,7 @@ std::shared_ptr<Database> Database::Open(const QString& source, const QString& p
     if (rc != SQLITE_OK) {
         throw OpenError(rc, path, db);
     }
-    sqlite3_create_function_v2(db, "like", 2, SQLITE_UTF8 | SQLITE_DETERMINISTIC, nullptr,
-                               accessLike, nullptr, nullptr, nullptr);
+    installAccessText(db);
     return database;
 }
 
@@ -101,6 +108,7 @@ void Database::Create(const QString& path, const QString& password, const QStrin
     if (sqlite3_key(db, passphrase.constData(), static_cast<int>(passphrase.size())) != SQLITE_OK) {
         throw database->LastError();
     }
+    installAccessText(db);
     database->Exec(statements);
 }
 

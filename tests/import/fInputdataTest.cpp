@@ -1,6 +1,7 @@
 #include "import/fInputdata.h"
 
 #include "store/ModuleDataBase.h"
+#include "support/CaseTwins.h"
 #include "support/DbHelpers.h"
 #include "support/QvTest.h"
 #include "support/ScriptedFiles.h"
@@ -73,6 +74,25 @@ TEST_F(fInputdataTest, CopiesNewRecordsOnceAndSkipsTwinsOnTheSixKeys) {
 
     runImport(window);
     EXPECT_EQ(TestDb::Count("训练表"), 4) << "a second run copies nothing";
+}
+
+TEST_F(fInputdataTest, TwinsInAnotherLetterCaseOfAnyScriptAreNotCopied) {
+    const auto keysOf = [](const QString& text) {
+        TestDb::Training row;
+        row.sopNumber = row.sopName = row.revision = row.course = row.participants = text;
+        return row;
+    };
+    QStringList copied;
+    for (const CaseTwin& twin : CaseTwins()) {
+        TestDb::AddTraining(keysOf(twin.stored));
+        TestDb::AddTraining(keysOf(twin.typed), source);
+        if (!twin.same) {
+            copied.push_back(twin.typed);
+        }
+    }
+    fInputdata window;
+    runImport(window);
+    EXPECT_EQ(own("教育训练名称").mid(static_cast<qsizetype>(CaseTwins().size())), copied);
 }
 
 TEST_F(fInputdataTest, AnEmptySourceCopiesNothing) {
