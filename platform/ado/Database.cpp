@@ -4,6 +4,7 @@
 #include "platform/ado/Ado.h"
 #include "platform/ado/CipherKey.h"
 #include "platform/ado/EngineError.h"
+#include "platform/ado/IndexOrder.h"
 #include "platform/ado/NoCase.h"
 
 #include <QFile>
@@ -93,6 +94,10 @@ std::shared_ptr<Database> Database::Open(const QString& source, const QString& p
         throw OpenError(rc, path, db);
     }
     installAccessText(db);
+    // Another program's lock is not waited for here: the rebuild waits for the next opening.
+    sqlite3_busy_timeout(db, 0);
+    RefreshIndexOrder(db);
+    sqlite3_busy_timeout(db, kBusyTimeoutMs);
     return database;
 }
 
@@ -110,6 +115,9 @@ void Database::Create(const QString& path, const QString& password, const QStrin
     }
     installAccessText(db);
     database->Exec(statements);
+    if (MarkIndexOrder(db) != SQLITE_OK) {
+        throw database->LastError();
+    }
 }
 
 Database::~Database() {

@@ -4,7 +4,9 @@
 #include "support/CaseTwins.h"
 #include "support/DbHelpers.h"
 #include "support/QvTest.h"
+#include "support/ReadOnlyScope.h"
 #include "support/ScriptedFiles.h"
+#include "support/SqlcipherCli.h"
 #include "support/TestFolder.h"
 #include "support/TrainingRows.h"
 
@@ -93,6 +95,23 @@ TEST_F(fInputdataTest, TwinsInAnotherLetterCaseOfAnyScriptAreNotCopied) {
     fInputdata window;
     runImport(window);
     EXPECT_EQ(own("教育训练名称").mid(static_cast<qsizetype>(CaseTwins().size())), copied);
+}
+
+// A file that another program indexed, opened read-only, is read as it is.
+TEST_F(fInputdataTest, AReadOnlySourceIndexedByAnotherProgramIsImported) {
+    TestDb::AddTraining({}, source);
+    SqlcipherCli::RunKeyed(source, "DROP TABLE 索引排序规则;");
+    const ReadOnlyScope readOnly(source);
+    if (!readOnly.Works()) {
+        GTEST_SKIP() << "the file could not be made read-only here";
+    }
+    fInputdata window;
+    runImport(window);
+    EXPECT_EQ(TestDb::Count("训练表"), 1);
+    EXPECT_EQ(SqlcipherCli::RunKeyed(source, "SELECT count(*) FROM sqlite_master WHERE name = "
+                                             "'索引排序规则';"),
+              "0\n")
+        << "left unchanged";
 }
 
 TEST_F(fInputdataTest, AnEmptySourceCopiesNothing) {

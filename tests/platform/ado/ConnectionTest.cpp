@@ -106,6 +106,42 @@ TEST(Connection, TheCommandLineEngineReadsTextsWeWroteInEveryScript) {
     EXPECT_EQ(listing, courses.join(u'\n') + "\n=1\n");
 }
 
+// Indexes that the engine's ASCII-only NOCASE ordered put É after every e and before é;
+// the program's folding puts É with é. The first opening rebuilds them.
+TEST(Connection, RebuildsIndexesThatAnotherProgramOrderedByTheAsciiOnlyNoCase) {
+    TestFolder folder;
+    const QString db = folder.WithDatabase();
+    const std::vector<QStringList> groups = {
+        {"é1", "É1"},   {"É2", "é2"},           {"Σ3", "σ3", "ς3"}, {"Ж4", "ж4"},
+        {"Ａ5", "ａ5"}, {"ẞ6", "ß6"},           {"E7", "e7"},       {"é7"},
+        {"质量8"},      {"\u212A9", "k9", "K9"}};
+    QStringList values;
+    for (const QStringList& group : groups) {
+        for (const QString& value : group) {
+            values.push_back("('" + value + "')");
+        }
+    }
+    // Bytes that are not UTF-8 sort too, after every character.
+    values.push_back("(CAST(X'FF41' AS TEXT))");
+    values.push_back("(CAST(X'E4B8' AS TEXT))");
+    SqlcipherCli::RunKeyed(db,
+                           "DROP TABLE 索引排序规则;\nINSERT INTO 训练表 (教育训练名称) VALUES " +
+                               values.join(u',') + ";");
+    ASSERT_EQ(SqlcipherCli::RunKeyed(db, "PRAGMA integrity_check;"), "ok\n");
+
+    EXPECT_EQ(TestDb::Column("PRAGMA integrity_check", "integrity_check"), QStringList{"ok"});
+    for (const QStringList& group : groups) {
+        for (const QString& value : group) {
+            EXPECT_EQ(TestDb::Column("select count(*) as n from 训练表 where 教育训练名称='" +
+                                         value + "'",
+                                     "n"),
+                      QStringList{QString::number(group.size())})
+                << value.toStdString();
+        }
+    }
+    EXPECT_EQ(TestDb::Count("索引排序规则"), 1) << "the file remembers the rebuild";
+}
+
 TEST(Connection, KeepsTheRollbackJournalSoTheFileStandsAlone) {
     TestFolder folder;
     ado::Connection connection;
