@@ -6,8 +6,8 @@
 
 namespace ado::detail {
 namespace {
-// One row: the Unicode version of the folding that the NOCASE indexes follow.
-constexpr char kRead[] = "SELECT Unicode版本 FROM 索引排序规则";
+// One row: Qt's number for the Unicode version whose case folding the NOCASE indexes follow.
+constexpr char kRead[] = "SELECT 折叠规则版本 FROM 索引排序规则";
 
 int foldingVersion() {
     return static_cast<int>(QChar::currentUnicodeVersion());
@@ -27,7 +27,7 @@ bool indexesCurrent(sqlite3* db) {
 
 int MarkIndexOrder(sqlite3* db) {
     const QByteArray mark =
-        "CREATE TABLE IF NOT EXISTS 索引排序规则 (Unicode版本 INTEGER NOT NULL);"
+        "CREATE TABLE IF NOT EXISTS 索引排序规则 (折叠规则版本 INTEGER NOT NULL);"
         "DELETE FROM 索引排序规则;"
         "INSERT INTO 索引排序规则 VALUES (" +
         QByteArray::number(foldingVersion()) + ");";
