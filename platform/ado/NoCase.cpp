@@ -38,6 +38,24 @@ char32_t fold(char32_t c) {
     return c < kPastUnicode ? FoldCase(c) : c;
 }
 
+bool continuesAt(const unsigned char* text, int size, int at) {
+    return at < size && (text[at] & 0xC0) == 0x80;
+}
+
+// Equal bytes decode to equal characters: the comparison starts after the bytes both texts
+// share, where a character starts in both, so that no sequence is cut in two.
+int sharedStart(const unsigned char* a, int aSize, const unsigned char* b, int bSize) {
+    const int size = aSize < bSize ? aSize : bSize;
+    int at = 0;
+    while (at < size && a[at] == b[at]) {
+        ++at;
+    }
+    while (at > 0 && (continuesAt(a, aSize, at) || continuesAt(b, bSize, at))) {
+        --at;
+    }
+    return at;
+}
+
 int compare(void*, int aSize, const void* a, int bSize, const void* b) {
     return CompareNoCase(static_cast<const unsigned char*>(a), aSize,
                          static_cast<const unsigned char*>(b), bSize);
@@ -45,8 +63,8 @@ int compare(void*, int aSize, const void* a, int bSize, const void* b) {
 } // namespace
 
 int CompareNoCase(const unsigned char* a, int aSize, const unsigned char* b, int bSize) {
-    int i = 0;
-    int j = 0;
+    int i = sharedStart(a, aSize, b, bSize);
+    int j = i;
     while (i < aSize && j < bSize) {
         if ((a[i] | b[j]) < 0x80) {
             // ASCII on both sides, the common case: no decoding, no table.
