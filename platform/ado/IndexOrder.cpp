@@ -26,11 +26,10 @@ bool indexesCurrent(sqlite3* db) {
 } // namespace
 
 int MarkIndexOrder(sqlite3* db) {
-    const QByteArray mark =
-        "CREATE TABLE IF NOT EXISTS 索引排序规则 (折叠规则版本 INTEGER NOT NULL);"
-        "DELETE FROM 索引排序规则;"
-        "INSERT INTO 索引排序规则 VALUES (" +
-        QByteArray::number(foldingVersion()) + ");";
+    const QByteArray mark = "DROP TABLE IF EXISTS 索引排序规则;"
+                            "CREATE TABLE 索引排序规则 (折叠规则版本 INTEGER NOT NULL);"
+                            "INSERT INTO 索引排序规则 VALUES (" +
+                            QByteArray::number(foldingVersion()) + ");";
     return sqlite3_exec(db, mark.constData(), nullptr, nullptr, nullptr);
 }
 
