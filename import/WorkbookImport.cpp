@@ -138,7 +138,11 @@ DatabaseImport::Result Run(ado::Connection& own, const QString& workbook,
             }
             own.CommitTrans();
         } catch (...) {
-            own.RollbackTrans();
+            // After a failed write the engine may have ended the transaction itself; the
+            // failure that did it is the one to report.
+            if (own.InTransaction()) {
+                own.RollbackTrans();
+            }
             throw;
         }
         book.Close();

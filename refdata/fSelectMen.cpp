@@ -3,6 +3,7 @@
 #include "platform/ado/Connection.h"
 #include "platform/ado/Recordset.h"
 #include "platform/app/Strings.h"
+#include "platform/ui/ComboText.h"
 #include "platform/ui/Controls.h"
 #include "platform/ui/DatePicker.h"
 #include "platform/ui/DialogStyle.h"
@@ -372,7 +373,7 @@ void fSelectMen::Lv1_ItemClick(QTreeWidgetItem* item) {
         const ado::FieldList& f = rs.Fields();
         TextID->setText(f[QStringLiteral("id")].Text());
         Text1->setText(f[QStringLiteral("姓名")].Text());
-        const int department = Combo1->findText(f[QStringLiteral("部门")].Text());
+        const int department = ui::FindSameText(*Combo1, f[QStringLiteral("部门")].Text());
         if (department >= 0) {
             Combo1->setCurrentIndex(department);
         }

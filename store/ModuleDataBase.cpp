@@ -8,6 +8,18 @@
 
 QString DatabasePath;
 
+namespace {
+// The advice to install the engine does not help when another copy of the program holds
+// the file.
+QString openFailure(const ado::Error& error) {
+    const QString text = QStringLiteral("连接数据库出错：") + error.Description();
+    if (error.Locked()) {
+        return text;
+    }
+    return text + QStringLiteral("\r\n请下载安装AccessDatabaseEngine2010数据库引擎！");
+}
+} // namespace
+
 QString ConnectionString(const QString& path, const QString& password) {
     return QStringLiteral("Provider=Microsoft.ACE.OLEDB.12.0;Data Source=") + path +
            QStringLiteral(";Persist Security Info=False;jet oledb:database password=") + password;
@@ -37,8 +49,7 @@ bool OpenDatabase(ado::Connection& connection, QString path, QString password) {
         return false;
     } catch (const ado::Error& error) {
         connection.Close();
-        ui::Critical(QStringLiteral("连接数据库出错：") + error.Description() +
-                     QStringLiteral("\r\n请下载安装AccessDatabaseEngine2010数据库引擎！"));
+        ui::Critical(openFailure(error));
         return false;
     }
 }

@@ -4,6 +4,7 @@
 #include "platform/ado/Recordset.h"
 #include "platform/app/Strings.h"
 #include "platform/clock/Clock.h"
+#include "platform/ui/ComboText.h"
 #include "platform/ui/Controls.h"
 #include "platform/ui/DatePicker.h"
 #include "platform/ui/DialogStyle.h"
@@ -157,13 +158,7 @@ void trainingAdd::导入部门表() {
 }
 
 bool trainingAdd::查找部门名称(const QString& name) const {
-    const QString wanted = name.toLower();
-    for (int i = 0; i < Combo5->count(); ++i) {
-        if (Combo5->itemText(i).toLower() == wanted) {
-            return true;
-        }
-    }
-    return false;
+    return ui::FindSameText(*Combo5, name) >= 0;
 }
 
 void trainingAdd::打开训练表1个记录(int id) {

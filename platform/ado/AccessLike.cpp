@@ -1,9 +1,11 @@
 #include "platform/ado/AccessLike.h"
 
-#include <QChar>
+#include "platform/ado/CaseFold.h"
+
 #include <QList>
 #include <QString>
 #include <string>
+#include <vector>
 
 namespace ado {
 namespace {
@@ -16,13 +18,6 @@ std::u32string toCodePoints(QStringView text) {
     return out;
 }
 } // namespace
-
-char32_t FoldCase(char32_t c) {
-    if (c < 0x80) {
-        return (c >= U'A' && c <= U'Z') ? c + 32 : c;
-    }
-    return QChar::toCaseFolded(c);
-}
 
 void DecodeUtf8(const unsigned char* text, int size, std::u32string& out) {
     out.clear();
@@ -96,14 +91,28 @@ std::optional<LikePattern> LikePattern::Compile(std::u32string_view pattern) {
 }
 
 namespace {
-// A character whose every case variant is itself, and that no other character folds to:
-// equal bytes are then the only match. The Kelvin sign folds to k and the long s to s.
+constexpr char32_t kCodePoints = 0x110000;
+
+// The foldings of the non-ASCII code points that fold to another one: ß (from ẞ), k (from
+// the Kelvin sign), s (from the long s), σ (from Σ and ς), é (from É) and the like.
+bool foldedFromAboveAscii(char32_t c) {
+    static const std::vector<bool> targets = [] {
+        std::vector<bool> folded(kCodePoints);
+        for (char32_t c = 0x80; c < kCodePoints; ++c) {
+            if (const char32_t f = FoldCase(c); f != c && f < kCodePoints) {
+                folded[f] = true;
+            }
+        }
+        return folded;
+    }();
+    return c < kCodePoints && targets[c];
+}
+
+// A folded literal that nothing but its own bytes matches, an ASCII letter in either case
+// (the byte search lowers ASCII): then the bytes decide exactly as the decoded text would.
 bool matchesByBytes(char32_t c) {
-    if (c < 0x80) {
-        return c != U'k' && c != U's';
-    }
-    return c <= 0x10FFFF && !(c >= 0xD800 && c <= 0xDFFF) && QChar::toCaseFolded(c) == c &&
-           QChar::toLower(c) == c && QChar::toUpper(c) == c && QChar::toTitleCase(c) == c;
+    return c < kCodePoints && !(c >= 0xD800 && c <= 0xDFFF) && FoldCase(c) == c &&
+           !foldedFromAboveAscii(c);
 }
 
 void appendUtf8(std::string& out, char32_t c) {

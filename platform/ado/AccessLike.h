@@ -48,8 +48,6 @@ private:
     std::vector<Range> ranges_;
 };
 
-char32_t FoldCase(char32_t c);
-
 // Decodes UTF-8 into code points; a malformed or cut-off sequence becomes U+FFFD.
 void DecodeUtf8(const unsigned char* text, int size, std::u32string& out);
 

@@ -3,6 +3,9 @@
 #include "platform/ado/AccessLike.h"
 #include "platform/ado/Ado.h"
 #include "platform/ado/CipherKey.h"
+#include "platform/ado/EngineError.h"
+#include "platform/ado/IndexOrder.h"
+#include "platform/ado/NoCase.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -41,36 +44,27 @@ void accessLike(sqlite3_context* ctx, int, sqlite3_value** argv) {
     sqlite3_result_int(ctx, matches ? 1 : 0);
 }
 
-QString describeOpenFailure(int rc, const QString& path, sqlite3* db) {
-    switch (rc & 0xff) {
-    case SQLITE_CANTOPEN:
-    case SQLITE_PERM:
-        return QStringLiteral("无法打开数据库文件“%1”：文件不存在或没有读取权限。").arg(path);
-    case SQLITE_NOTADB:
-    case SQLITE_CORRUPT:
-        return QStringLiteral("无法识别的数据库格式“%1”，或数据库密码无效。").arg(path);
-    case SQLITE_BUSY:
-    case SQLITE_LOCKED:
-        return QStringLiteral("数据库文件“%1”已被其他程序锁定。").arg(path);
-    default:
-        return QString::fromUtf8(db != nullptr ? sqlite3_errmsg(db) : sqlite3_errstr(rc));
-    }
-}
-
 QByteArray readSalt(const QString& path) {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
-        throw Error(describeOpenFailure(SQLITE_CANTOPEN, path, nullptr));
+        throw OpenError(SQLITE_CANTOPEN, path, nullptr);
     }
     const QByteArray salt = file.read(kSaltSize);
     if (salt.size() < kSaltSize) {
-        throw Error(describeOpenFailure(SQLITE_NOTADB, path, nullptr));
+        throw OpenError(SQLITE_NOTADB, path, nullptr);
     }
     return salt;
 }
 
 void closeQuietly(sqlite3* db) {
     sqlite3_close_v2(db);
+}
+
+// Our LIKE and NOCASE in the place of the engine's, which fold ASCII letters only.
+void installAccessText(sqlite3* db) {
+    sqlite3_create_function_v2(db, "like", 2, SQLITE_UTF8 | SQLITE_DETERMINISTIC, nullptr,
+                               accessLike, nullptr, nullptr, nullptr);
+    InstallNoCase(db);
 }
 } // namespace
 
@@ -79,15 +73,15 @@ std::shared_ptr<Database> Database::Open(const QString& source, const QString& p
     const QString path =
         source.startsWith(QStringLiteral("file:///"), Qt::CaseInsensitive) ? source.mid(7) : source;
     if (!QFileInfo(path).isFile()) {
-        throw Error(describeOpenFailure(SQLITE_CANTOPEN, path, nullptr));
+        throw OpenError(SQLITE_CANTOPEN, path, nullptr);
     }
     const QByteArray key = RawKeyFor(password.toUtf8(), readSalt(path));
     sqlite3* db = nullptr;
     int rc = sqlite3_open_v2(path.toUtf8().constData(), &db, SQLITE_OPEN_READWRITE, nullptr);
     if (rc != SQLITE_OK) {
-        const QString description = describeOpenFailure(rc, path, db);
+        const Error error = OpenError(rc, path, db);
         closeQuietly(db);
-        throw Error(description);
+        throw error;
     }
     std::shared_ptr<Database> database(new Database(db));
     sqlite3_busy_timeout(db, kBusyTimeoutMs);
@@ -97,27 +91,33 @@ std::shared_ptr<Database> Database::Open(const QString& source, const QString& p
         rc = sqlite3_exec(db, "SELECT count(*) FROM sqlite_master", nullptr, nullptr, nullptr);
     }
     if (rc != SQLITE_OK) {
-        throw Error(describeOpenFailure(rc, path, db));
+        throw OpenError(rc, path, db);
     }
-    sqlite3_create_function_v2(db, "like", 2, SQLITE_UTF8 | SQLITE_DETERMINISTIC, nullptr,
-                               accessLike, nullptr, nullptr, nullptr);
+    installAccessText(db);
+    // Another program's lock is not waited for here: the rebuild waits for the next opening.
+    sqlite3_busy_timeout(db, 0);
+    RefreshIndexOrder(db);
+    sqlite3_busy_timeout(db, kBusyTimeoutMs);
     return database;
 }
 
 void Database::Create(const QString& path, const QString& password, const QString& statements) {
     sqlite3* db = nullptr;
-    int rc = sqlite3_open_v2(path.toUtf8().constData(), &db,
-                             SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE, nullptr);
+    const int rc = sqlite3_open_v2(path.toUtf8().constData(), &db,
+                                   SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE, nullptr);
     const std::unique_ptr<Database> database(new Database(db));
     if (rc != SQLITE_OK) {
-        throw Error(describeOpenFailure(rc, path, db));
+        throw OpenError(rc, path, db);
     }
     const QByteArray passphrase = password.toUtf8();
-    rc = sqlite3_key(db, passphrase.constData(), static_cast<int>(passphrase.size()));
-    if (rc != SQLITE_OK) {
-        throw Error(database->LastError());
+    if (sqlite3_key(db, passphrase.constData(), static_cast<int>(passphrase.size())) != SQLITE_OK) {
+        throw database->LastError();
     }
+    installAccessText(db);
     database->Exec(statements);
+    if (MarkIndexOrder(db) != SQLITE_OK) {
+        throw database->LastError();
+    }
 }
 
 Database::~Database() {
@@ -131,12 +131,12 @@ void Database::Exec(const QString& statements) {
         const QString description =
             message != nullptr ? QString::fromUtf8(message) : QString::fromUtf8(sqlite3_errstr(rc));
         sqlite3_free(message);
-        throw Error(description);
+        throw EngineError(sqlite3_extended_errcode(db_), description);
     }
 }
 
-QString Database::LastError() const {
-    return QString::fromUtf8(sqlite3_errmsg(db_));
+Error Database::LastError() const {
+    return EngineError(db_);
 }
 
 } // namespace ado::detail

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/ado/Ado.h"
+
 #include <QString>
 #include <memory>
 
@@ -27,8 +29,8 @@ public:
     // Runs plain SQLite statements (no dialect); throws ado::Error on failure.
     void Exec(const QString& statements);
 
-    // The engine's message for the last failure on this file.
-    QString LastError() const;
+    // The last failure on this file, its cause first.
+    Error LastError() const;
 
 private:
     explicit Database(sqlite3* db) : db_(db) {}

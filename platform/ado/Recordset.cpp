@@ -277,9 +277,9 @@ void Recordset::Open(const QString& sql, Connection& connection, int, int lockTy
     if (sqlite3_prepare_v2(db, text.constData(), static_cast<int>(text.size()), &stmt_, nullptr) !=
             SQLITE_OK ||
         stmt_ == nullptr) {
-        const QString description = connection.Database()->LastError();
+        const Error error = connection.Database()->LastError();
         finalize(stmt_);
-        throw Error(description);
+        throw error;
     }
     database_ = connection.Database();
     updatable_ = lockType == adLockOptimistic;
@@ -337,7 +337,7 @@ void Recordset::readRow() {
     }
     if (rc != SQLITE_ROW) {
         eof_ = true;
-        throw Error(database_->LastError());
+        throw database_->LastError();
     }
     eof_ = false;
     for (int i = 0; i < fields_.Count(); ++i) {
@@ -434,9 +434,9 @@ void Recordset::insertRow() {
                 .toUtf8();
         if (sqlite3_prepare_v2(db, sql.constData(), static_cast<int>(sql.size()), &insert_,
                                nullptr) != SQLITE_OK) {
-            const QString description = database_->LastError();
+            const Error error = database_->LastError();
             finalize(insert_);
-            throw Error(description);
+            throw error;
         }
         insertColumns_ = columns;
     }
@@ -445,7 +445,7 @@ void Recordset::insertRow() {
     sqlite3_reset(insert_);
     sqlite3_clear_bindings(insert_);
     if (rc != SQLITE_DONE) {
-        throw Error(database_->LastError());
+        throw database_->LastError();
     }
     for (Field& field : fields_.fields_) {
         if (field.column_.compare(u"id", Qt::CaseInsensitive) == 0) {
@@ -477,15 +477,15 @@ void Recordset::updateRow() {
     sqlite3_stmt* stmt = nullptr;
     if (sqlite3_prepare_v2(database_->Handle(), sql.constData(), static_cast<int>(sql.size()),
                            &stmt, nullptr) != SQLITE_OK) {
-        const QString description = database_->LastError();
+        const Error error = database_->LastError();
         finalize(stmt);
-        throw Error(description);
+        throw error;
     }
     bindChanged(stmt);
     const int rc = sqlite3_step(stmt);
     finalize(stmt);
     if (rc != SQLITE_DONE) {
-        throw Error(database_->LastError());
+        throw database_->LastError();
     }
 }
 

@@ -19,4 +19,8 @@ inline QString Trim(QStringView text) {
     return text.mid(start, end - start).toString();
 }
 
+// True when the texts differ in letter case only, in any script: the comparison of the
+// program's text "=" (ado::FoldCase on each code point).
+bool SameText(QStringView a, QStringView b);
+
 } // namespace Vb

@@ -1,10 +1,12 @@
 #include "platform/excel/Workbook.h"
 
+#include "platform/app/ErrorText.h"
 #include "platform/excel/Application.h"
 #include "platform/excel/Error.h"
 #include "platform/excel/XlsWriter.h"
 
 #include <QSaveFile>
+#include <cerrno>
 
 namespace excel {
 namespace {
@@ -44,8 +46,13 @@ void Workbook::SaveAs(const QString& fileName, int fileFormat, const QString& pa
     checkSaveArguments(fileName, fileFormat, password, writeResPassword, accessMode);
     QSaveFile file(fileName);
     const Protection protection{password, writeResPassword, application_.UserName()};
+    // The system's error number names the cause; none left from before may stand for it.
+    errno = 0;
     if (!file.open(QIODevice::WriteOnly) || !WriteXls(*this, protection, file) || !file.commit()) {
-        throw Error(QStringLiteral("无法保存工作簿“%1”：%2").arg(fileName, file.errorString()));
+        const int systemError = errno;
+        throw Error(
+            QStringLiteral("无法保存工作簿“%1”：").arg(fileName) +
+            ErrorText::WithDetail(ErrorText::WriteFailure(systemError), file.errorString()));
     }
 }
 

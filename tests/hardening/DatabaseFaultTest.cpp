@@ -1,10 +1,10 @@
 #include "FileSizeLimit.h"
-#include "ReadOnlyScope.h"
 #include "WriteLock.h"
 #include "shell/MDIForm1.h"
 #include "store/ModuleDataBase.h"
 #include "support/DbHelpers.h"
 #include "support/QvTest.h"
+#include "support/ReadOnlyScope.h"
 #include "support/TestFolder.h"
 #include "support/TrainingRows.h"
 #include "training/SearchList.h"
@@ -24,8 +24,18 @@
 namespace {
 using ui::Icon;
 
-const QString kFailedStatement = QStringLiteral("数据库操作出错：.+");
-const QString kFailedOpen = QStringLiteral("连接数据库出错：[\\s\\S]+");
+// The cause in Chinese comes first; the engine's own words follow only as a detail.
+QString failedStatement(const QString& cause) {
+    return QStringLiteral("数据库操作出错：") + cause + QStringLiteral("\n详细信息：[^\n]+");
+}
+const QString kReadOnly = failedStatement("没有写入权限。");
+const QString kLocked = failedStatement("数据库文件被其他程序锁定，请稍后再试。");
+const QString kDamaged = failedStatement("数据库文件已损坏。");
+// A file-size limit stands in for the full disk: the engine's write fails, or finds no room.
+const QString kFull = failedStatement("(写入数据库文件时出错，磁盘可能已满|磁盘已满)。");
+const QString kUnrecognisedAtOpen =
+    QStringLiteral("连接数据库出错：无法识别的数据库格式“[^\n]+”，或数据库密码无效。\r\n"
+                   "请下载安装AccessDatabaseEngine2010数据库引擎！");
 
 // The main window over a file with three committed records, listed by a search; each case
 // breaks the file and then adds through the editor and deletes through the menu.
@@ -92,10 +102,10 @@ TEST_F(DatabaseFaultTest, AReadOnlyFileRefusesWritesWithTheMessageAndKeepsItsRec
         if (!readOnly.Works()) {
             GTEST_SKIP() << "the file could not be made read-only here";
         }
-        ScriptedMessages::Instance().ExpectMatching(Icon::Critical, kFailedStatement);
+        ScriptedMessages::Instance().ExpectMatching(Icon::Critical, kReadOnly);
         editor->Command4->click();
         EXPECT_EQ(editor->Text1->text(), "丁课程") << "what was not saved stays in the box";
-        deleteFirstListed(kFailedStatement);
+        deleteFirstListed(kReadOnly);
         EXPECT_EQ(search->ListView1->ItemCount(), 3) << "a row that was not deleted stays listed";
         search->Command1->click();
         EXPECT_EQ(search->ListView1->ItemCount(), 3) << "searching still reads the file";
@@ -108,10 +118,20 @@ TEST_F(DatabaseFaultTest, AFileLockedByAnotherProgramFailsWithTheMessageAndLoses
         const auto editor = filledEditor("丁课程");
         const WriteLock lock(DatabasePath, kDefaultDatabasePassword);
         ASSERT_TRUE(lock.Held());
-        ScriptedMessages::Instance().ExpectMatching(Icon::Critical, kFailedStatement);
+        ScriptedMessages::Instance().ExpectMatching(Icon::Critical, kLocked);
         editor->Command4->click();
-        deleteFirstListed(kFailedStatement);
+        deleteFirstListed(kLocked);
         EXPECT_EQ(search->ListView1->ItemCount(), 3);
+    }
+    {
+        // Held against readers too, the file cannot even be opened: no advice to install
+        // the engine then, only the lock.
+        const WriteLock lock(DatabasePath, kDefaultDatabasePassword, WriteLock::Readers::Barred);
+        ASSERT_TRUE(lock.Held());
+        ScriptedMessages::Instance().Expect(
+            Icon::Critical, "连接数据库出错：数据库文件被其他程序锁定，请稍后再试。\n"
+                            "详细信息：database is locked");
+        search->Command1->click();
     }
     expectIntact(3);
     add("丁课程");
@@ -147,12 +167,12 @@ TEST_F(DatabaseFaultTest, AFileReplacedByADamagedOrForeignOneIsReportedAtEachOpe
         QString message;
     };
     const std::vector<Case> cases = {
-        {"empty", {}, kFailedOpen},
-        {"cut inside the salt", whole.left(9), kFailedOpen},
-        {"cut after the first page", whole.left(4096), kFailedOpen + "|" + kFailedStatement},
-        {"pages scrambled", pagesScrambled, kFailedOpen + "|" + kFailedStatement},
-        {"a workbook", workbook.readAll(), kFailedOpen},
-        {"plain text", QByteArray(8192, 'x'), kFailedOpen},
+        {"empty", {}, kUnrecognisedAtOpen},
+        {"cut inside the salt", whole.left(9), kUnrecognisedAtOpen},
+        {"cut after the first page", whole.left(4096), kUnrecognisedAtOpen + "|" + kDamaged},
+        {"pages scrambled", pagesScrambled, kUnrecognisedAtOpen + "|" + kDamaged},
+        {"a workbook", workbook.readAll(), kUnrecognisedAtOpen},
+        {"plain text", QByteArray(8192, 'x'), kUnrecognisedAtOpen},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
@@ -172,7 +192,7 @@ TEST_F(DatabaseFaultTest, AFullDiskFailsTheSaveWithTheMessageAndKeepsEveryCommit
     {
         const auto editor = filledEditor("丁课程", participants);
         const FileSizeLimit full(static_cast<rlim_t>(QFileInfo(DatabasePath).size()));
-        ScriptedMessages::Instance().ExpectMatching(Icon::Critical, kFailedStatement);
+        ScriptedMessages::Instance().ExpectMatching(Icon::Critical, kFull);
         editor->Command4->click();
     }
     expectIntact(3);

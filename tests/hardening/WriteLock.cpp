@@ -2,13 +2,13 @@
 
 #include <QDeadlineTimer>
 
-WriteLock::WriteLock(const QString& path, const QString& password) {
+WriteLock::WriteLock(const QString& path, const QString& password, Readers readers) {
     shell_.start(QStringLiteral("sqlcipher"), {path});
     if (!shell_.waitForStarted()) {
         return;
     }
-    shell_.write("PRAGMA key='" + password.toUtf8() +
-                 "';\nBEGIN IMMEDIATE;\n"
+    shell_.write("PRAGMA key='" + password.toUtf8() + "';\n" +
+                 (readers == Readers::Barred ? "BEGIN EXCLUSIVE;\n" : "BEGIN IMMEDIATE;\n") +
                  "INSERT INTO 部门表 (部门名称) VALUES ('锁定期间');\n"
                  "SELECT 'held';\n");
     QByteArray output;

@@ -7,7 +7,10 @@
 // until this object goes; what it wrote is rolled back.
 class WriteLock {
 public:
-    WriteLock(const QString& path, const QString& password);
+    // Barred: the transaction is exclusive, so that no one can even read the file.
+    enum class Readers { Allowed, Barred };
+
+    WriteLock(const QString& path, const QString& password, Readers readers = Readers::Allowed);
     ~WriteLock();
     WriteLock(const WriteLock&) = delete;
     WriteLock& operator=(const WriteLock&) = delete;

@@ -1,6 +1,7 @@
 #include "import/fInputdata.h"
 #include "platform/app/App.h"
 #include "store/ModuleDataBase.h"
+#include "support/CaseTwins.h"
 #include "support/DbHelpers.h"
 #include "support/QvTest.h"
 #include "support/TestFolder.h"
@@ -136,6 +137,30 @@ TEST_F(WorkbookImportTest, ANameAlreadyListedInAnyCaseIsNotAddedAgain) {
     runImport();
     EXPECT_EQ(own("参加人员"), QStringList({"ALICE、王五、赵六", "赵六"}));
     EXPECT_EQ(TestDb::Count("训练表"), 2);
+}
+
+TEST_F(WorkbookImportTest, ARowInAnotherLetterCaseOfAnyScriptJoinsItsTraining) {
+    QJsonObject cells;
+    QStringList participants;
+    QStringList added;
+    int line = 8;
+    for (const CaseTwin& twin : CaseTwins()) {
+        const QString number = QStringLiteral("S%1").arg(line);
+        TestDb::Training existing;
+        existing.sopNumber = number;
+        existing.sopName = existing.course = twin.stored;
+        existing.participants = "张三";
+        TestDb::AddTraining(existing);
+        cells = merged({cells, row(line++, {"质量部", "", "", "", "", "", number, "1", twin.typed,
+                                            twin.typed})});
+        participants.push_back(twin.same ? "张三、李四" : "张三");
+        if (!twin.same) {
+            added.push_back("李四");
+        }
+    }
+    writeWorkbook({QJsonObject{{"name", "李四"}, {"cells", cells}}});
+    runImport();
+    EXPECT_EQ(own("参加人员"), participants + added);
 }
 
 TEST_F(WorkbookImportTest, AMissingOrDamagedWorkbookIsReportedAndChangesNothing) {

@@ -1,9 +1,12 @@
 #include "import/fInputdata.h"
 
 #include "store/ModuleDataBase.h"
+#include "support/CaseTwins.h"
 #include "support/DbHelpers.h"
 #include "support/QvTest.h"
+#include "support/ReadOnlyScope.h"
 #include "support/ScriptedFiles.h"
+#include "support/SqlcipherCli.h"
 #include "support/TestFolder.h"
 #include "support/TrainingRows.h"
 
@@ -73,6 +76,42 @@ TEST_F(fInputdataTest, CopiesNewRecordsOnceAndSkipsTwinsOnTheSixKeys) {
 
     runImport(window);
     EXPECT_EQ(TestDb::Count("训练表"), 4) << "a second run copies nothing";
+}
+
+TEST_F(fInputdataTest, TwinsInAnotherLetterCaseOfAnyScriptAreNotCopied) {
+    const auto keysOf = [](const QString& text) {
+        TestDb::Training row;
+        row.sopNumber = row.sopName = row.revision = row.course = row.participants = text;
+        return row;
+    };
+    QStringList copied;
+    for (const CaseTwin& twin : CaseTwins()) {
+        TestDb::AddTraining(keysOf(twin.stored));
+        TestDb::AddTraining(keysOf(twin.typed), source);
+        if (!twin.same) {
+            copied.push_back(twin.typed);
+        }
+    }
+    fInputdata window;
+    runImport(window);
+    EXPECT_EQ(own("教育训练名称").mid(static_cast<qsizetype>(CaseTwins().size())), copied);
+}
+
+// A file that another program indexed, opened read-only, is read as it is.
+TEST_F(fInputdataTest, AReadOnlySourceIndexedByAnotherProgramIsImported) {
+    TestDb::AddTraining({}, source);
+    SqlcipherCli::RunKeyed(source, "DROP TABLE 索引排序规则;");
+    const ReadOnlyScope readOnly(source);
+    if (!readOnly.Works()) {
+        GTEST_SKIP() << "the file could not be made read-only here";
+    }
+    fInputdata window;
+    runImport(window);
+    EXPECT_EQ(TestDb::Count("训练表"), 1);
+    EXPECT_EQ(SqlcipherCli::RunKeyed(source, "SELECT count(*) FROM sqlite_master WHERE name = "
+                                             "'索引排序规则';"),
+              "0\n")
+        << "left unchanged";
 }
 
 TEST_F(fInputdataTest, AnEmptySourceCopiesNothing) {

@@ -153,7 +153,8 @@ TEST_F(sSaveXLSTest, AFailedSaveKeepsTheOldFileAndTheDialogOpen) {
 
     list.Model().Clear();
     dialog.Text1->setText(folder.File("no such folder/报告.xls"));
-    ScriptedMessages::Instance().ExpectMatching(Icon::Critical, ".+");
+    ScriptedMessages::Instance().ExpectMatching(
+        Icon::Critical, "无法保存工作簿“[^\n]+”：文件夹不存在。\n详细信息：[^\n]+");
     ScriptedMessages::Instance().Expect(Icon::Critical, "保存失败！");
     dialog.Command1->click();
 }

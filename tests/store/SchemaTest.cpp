@@ -3,6 +3,7 @@
 #include "platform/ado/Connection.h"
 #include "platform/ado/Recordset.h"
 #include "store/ModuleDataBase.h"
+#include "support/SqlcipherCli.h"
 #include "support/TestFolder.h"
 
 #include <QDir>
@@ -33,6 +34,14 @@ TEST(Schema, TablesHaveTheirFieldsInOrder) {
     EXPECT_EQ(fieldNames(connection, "员工表"),
               QStringList({"id", "姓名", "部门", "职务", "员工编号", "学历", "到职日"}));
     EXPECT_EQ(fieldNames(connection, "部门表"), QStringList({"id", "部门名称"}));
+}
+
+TEST(Schema, AFreshFileSaysItsIndexesFollowTheProgramsFolding) {
+    TestFolder folder;
+    const QString fresh = folder.File("fresh.db");
+    ASSERT_TRUE(Schema::CreateEmptyDatabase(fresh, QString::fromLatin1(kDefaultDatabasePassword)));
+    EXPECT_EQ(SqlcipherCli::RunKeyed(fresh, "SELECT count(*) FROM 索引排序规则;"), "1\n")
+        << "marked before it is first opened, so nothing is rebuilt then";
 }
 
 TEST(Schema, CreationNeverReplacesAnExistingFile) {

@@ -3,6 +3,7 @@
 #include "platform/clock/Clock.h"
 #include "platform/ui/DatePicker.h"
 #include "store/ModuleDataBase.h"
+#include "support/CaseTwins.h"
 #include "support/DbHelpers.h"
 #include "support/QvTest.h"
 #include "support/TestFolder.h"
@@ -125,6 +126,23 @@ TEST_F(fSearchTest, MatchesAsTheUserExpects) {
 
     ScriptedMessages::Instance().Expect(Icon::Critical, "该字段目前暂不支持精确查找！");
     EXPECT_EQ(search(window, "训练时间", "2014-03-06", true), QStringList());
+}
+
+TEST_F(fSearchTest, AnExactSearchIgnoresLetterCaseInEveryScript) {
+    std::vector<QString> ids;
+    for (const CaseTwin& twin : CaseTwins()) {
+        TestDb::Training row;
+        row.course = twin.stored;
+        ids.push_back(QString::number(TestDb::AddTraining(row)));
+    }
+    fSearch window(&popup);
+    for (size_t i = 0; i < ids.size(); ++i) {
+        const CaseTwin& twin = CaseTwins()[i];
+        for (const char* column : {"教育训练名称", "[全部栏目]"}) {
+            EXPECT_EQ(search(window, column, twin.typed, true).contains(ids[i]), twin.same)
+                << twin.typed.toStdString() << " in " << column;
+        }
+    }
 }
 
 TEST_F(fSearchTest, EnterSearchesAndAnEmptyKeywordIsRefused) {

@@ -1,5 +1,7 @@
 #include "platform/ado/AccessLike.h"
 
+#include "platform/ado/CaseFold.h"
+
 #include <QString>
 #include <gtest/gtest.h>
 
@@ -36,7 +38,26 @@ INSTANTIATE_TEST_SUITE_P(
         LikeCase{"质量GMP培训", "%gnp%", false}, LikeCase{"abc", "ab", false},
         LikeCase{"abc", "ABC", true}, LikeCase{"abc", "%BC", true}, LikeCase{"abc", "%AB", false},
         LikeCase{"abc", "AB%", true}, LikeCase{"abc", "BC%", false}, LikeCase{"ab", "%abc%", false},
-        LikeCase{"Ⅱ期", "%ⅱ%", true}));
+        LikeCase{"Ⅱ期", "%ⅱ%", true}, LikeCase{"STRAẞE", "%ß%", true},
+        LikeCase{"straße", "%ẞ%", true}, LikeCase{"ΣΟΦΙΑ", "%ς%", true},
+        LikeCase{"École", "%é%", true}, LikeCase{"Ecole", "%é%", false}));
+
+// Every code point that folds to another matches it and is matched by it, whichever way
+// the pattern is matched (on the bytes or on the decoded text).
+TEST(LikeFolding, EveryCaseVariantMatchesItsFolding) {
+    for (char32_t c = 0x80; c < 0x110000; ++c) {
+        const char32_t folded = ado::FoldCase(c);
+        if (folded == c) {
+            continue;
+        }
+        const QString text = QString::fromUcs4(&c, 1);
+        const QString foldedText = QString::fromUcs4(&folded, 1);
+        ASSERT_EQ(ado::AccessLike(u'%' + foldedText + u'%', u'x' + text + u'y'), true)
+            << std::hex << static_cast<unsigned>(c);
+        ASSERT_EQ(ado::AccessLike(u'%' + text + u'%', u'x' + foldedText + u'y'), true)
+            << std::hex << static_cast<unsigned>(c);
+    }
+}
 
 TEST(LikePatternErrors, UnclosedClassIsInvalid) {
     EXPECT_FALSE(ado::AccessLike(u"%[GMP%", u"[GMP").has_value());

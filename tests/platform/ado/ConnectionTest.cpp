@@ -2,23 +2,17 @@
 
 #include "platform/ado/Recordset.h"
 #include "store/ModuleDataBase.h"
+#include "support/CaseTwins.h"
+#include "support/DbHelpers.h"
+#include "support/SqlcipherCli.h"
 #include "support/TestFolder.h"
+#include "support/TrainingRows.h"
 
 #include <QFile>
-#include <QProcess>
 #include <gtest/gtest.h>
 
 namespace {
 const QString kPassword = QString::fromLatin1(kDefaultDatabasePassword);
-
-QString runSqlcipher(const QString& file, const QString& script) {
-    QProcess cli;
-    cli.start("sqlcipher", {file});
-    cli.write(script.toUtf8());
-    cli.closeWriteChannel();
-    EXPECT_TRUE(cli.waitForFinished(20000));
-    return QString::fromUtf8(cli.readAllStandardOutput() + cli.readAllStandardError());
-}
 
 QString openError(const QString& connectionString) {
     ado::Connection connection;
@@ -59,7 +53,7 @@ TEST(Connection, FailsClearlyOnWrongPasswordDamagedForeignOrMissingFiles) {
     EXPECT_EQ(openError(ConnectionString(damaged, kPassword)), unrecognised.arg(damaged));
 
     const QString plain = folder.File("plain.db");
-    runSqlcipher(plain, "create table t(a);\n");
+    SqlcipherCli::Run(plain, "create table t(a);\n");
     EXPECT_EQ(openError(ConnectionString(plain, kPassword)), unrecognised.arg(plain));
 
     const QString empty = folder.File("empty.db");
@@ -74,8 +68,8 @@ TEST(Connection, FailsClearlyOnWrongPasswordDamagedForeignOrMissingFiles) {
 TEST(Connection, SharesFilesWithTheCommandLineEngine) {
     TestFolder folder;
     const QString ours = folder.WithDatabase();
-    const QString listing = runSqlcipher(ours, "PRAGMA key='" + kPassword +
-                                                   "';\n.tables\nPRAGMA table_info(员工表);\n");
+    const QString listing = SqlcipherCli::Run(
+        ours, "PRAGMA key='" + kPassword + "';\n.tables\nPRAGMA table_info(员工表);\n");
     EXPECT_TRUE(listing.contains("训练表")) << listing.toStdString();
     EXPECT_TRUE(listing.contains("部门表"));
     EXPECT_TRUE(listing.contains("1|姓名|TEXT(255)|0||0"));
@@ -85,14 +79,67 @@ TEST(Connection, SharesFilesWithTheCommandLineEngine) {
     file.close();
 
     const QString theirs = folder.File("theirs.db");
-    runSqlcipher(theirs, "PRAGMA key='" + kPassword +
-                             "';\ncreate table 部门表(id integer primary key, 部门名称 text);\n"
-                             "insert into 部门表(部门名称) values('质量部');\n");
+    SqlcipherCli::Run(theirs,
+                      "PRAGMA key='" + kPassword +
+                          "';\ncreate table 部门表(id integer primary key, 部门名称 text);\n"
+                          "insert into 部门表(部门名称) values('质量部');\n");
     ado::Connection connection;
     connection.Open(ConnectionString(theirs, kPassword));
     ado::Recordset rs;
     rs.Open("select * from 部门表", connection);
     EXPECT_EQ(rs.Fields()["部门名称"].Text(), "质量部");
+}
+
+TEST(Connection, TheCommandLineEngineReadsTextsWeWroteInEveryScript) {
+    TestFolder folder;
+    const QString ours = folder.WithDatabase();
+    QStringList courses;
+    for (const CaseTwin& twin : CaseTwins()) {
+        TestDb::Training row;
+        row.course = twin.stored;
+        TestDb::AddTraining(row);
+        courses.push_back(twin.stored);
+    }
+    const QString listing = SqlcipherCli::RunKeyed(
+        ours, "SELECT 教育训练名称 FROM 训练表 ORDER BY id;\n"
+              "SELECT '=' || id FROM 训练表 WHERE 教育训练名称 = 'gmp basics';");
+    EXPECT_EQ(listing, courses.join(u'\n') + "\n=1\n");
+}
+
+// Indexes that the engine's ASCII-only NOCASE ordered put É after every e and before é;
+// the program's folding puts É with é. The first opening rebuilds them.
+TEST(Connection, RebuildsIndexesThatAnotherProgramOrderedByTheAsciiOnlyNoCase) {
+    TestFolder folder;
+    const QString db = folder.WithDatabase();
+    const std::vector<QStringList> groups = {
+        {"é1", "É1"},   {"É2", "é2"},           {"Σ3", "σ3", "ς3"}, {"Ж4", "ж4"},
+        {"Ａ5", "ａ5"}, {"ẞ6", "ß6"},           {"E7", "e7"},       {"é7"},
+        {"质量8"},      {"\u212A9", "k9", "K9"}};
+    QStringList values;
+    for (const QStringList& group : groups) {
+        for (const QString& value : group) {
+            values.push_back("('" + value + "')");
+        }
+    }
+    // Bytes that are not UTF-8 sort too, after every character.
+    values.push_back("(CAST(X'FF41' AS TEXT))");
+    values.push_back("(CAST(X'E4B8' AS TEXT))");
+    SqlcipherCli::RunKeyed(db,
+                           "DROP TABLE 索引排序规则;\nINSERT INTO 训练表 (教育训练名称) VALUES " +
+                               values.join(u',') + ";");
+    ASSERT_EQ(SqlcipherCli::RunKeyed(db, "PRAGMA integrity_check;"), "ok\n");
+
+    EXPECT_EQ(TestDb::Column("PRAGMA integrity_check", "integrity_check"), QStringList{"ok"});
+    for (const QStringList& group : groups) {
+        for (const QString& value : group) {
+            EXPECT_EQ(TestDb::Column("select count(*) as n from 训练表 where 教育训练名称='" +
+                                         value + "'",
+                                     "n"),
+                      QStringList{QString::number(group.size())})
+                << value.toStdString();
+        }
+    }
+    EXPECT_EQ(TestDb::Count("索引排序规则"), 1) << "the file remembers the rebuild";
 }
 
 TEST(Connection, KeepsTheRollbackJournalSoTheFileStandsAlone) {

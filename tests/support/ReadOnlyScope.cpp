@@ -1,4 +1,4 @@
-#include "ReadOnlyScope.h"
+#include "support/ReadOnlyScope.h"
 
 #include <QFile>
 #include <QFileInfo>

@@ -1,0 +1,15 @@
+#pragma once
+
+#include <QString>
+
+// The sqlcipher command-line shell: another program on the same files, with the engine's
+// own LIKE and its ASCII-only NOCASE.
+namespace SqlcipherCli {
+
+// Runs the script on the file; returns what the shell printed, errors included.
+QString Run(const QString& file, const QString& script);
+
+// Runs the statements on a file keyed with the program's default password.
+QString RunKeyed(const QString& file, const QString& statements);
+
+} // namespace SqlcipherCli
