@@ -3,6 +3,7 @@
 #include "platform/ado/Connection.h"
 #include "platform/ado/Recordset.h"
 #include "platform/app/CompanyName.h"
+#include "platform/app/Error.h"
 #include "platform/app/Strings.h"
 #include "platform/clock/Clock.h"
 #include "platform/excel/Constants.h"
@@ -14,7 +15,6 @@
 #include "store/ModuleDataBase.h"
 
 #include <QLocale>
-#include <functional>
 
 namespace {
 const QString kKaiti = QStringLiteral("楷体_GB2312");
@@ -57,14 +57,6 @@ bool flagSet(const QString& text) {
     bool numeric = false;
     const double number = text.trimmed().toDouble(&numeric);
     return numeric && number != 0;
-}
-
-// Record rows skip a failing step and go on with the next.
-void step(const std::function<void()>& work) {
-    try {
-        work();
-    } catch (const std::exception&) {
-    }
 }
 
 QString saveTime() {
@@ -213,27 +205,27 @@ QString ReportLayout::withoutTrailingBreak(int item, int subItem) {
 
 void ReportLayout::增加内容(excel::Worksheet& sheet, int item) {
     int n = 0;
-    step([&] {
+    App::IgnoringErrors([&] {
         if (usedRows(sheet) == 0) {
             增加表头(sheet);
         }
     });
-    step([&] { n = usedRows(sheet); });
+    App::IgnoringErrors([&] { n = usedRows(sheet); });
     const int r = n + 1;
     auto at = [&sheet, r](const char* column) { return sheet.Range(cell(column, r)); };
-    step([&] { at("A").SetValue(list_.SubItem(item, 1)); });
+    App::IgnoringErrors([&] { at("A").SetValue(list_.SubItem(item, 1)); });
     const char* flagColumns[] = {"B", "C", "D", "E"};
     for (int flag = 0; flag < 4; ++flag) {
-        step([&] {
+        App::IgnoringErrors([&] {
             at(flagColumns[flag])
                 .SetValue(flagSet(list_.SubItem(item, 2 + flag)) ? QStringLiteral("√") : QString());
         });
     }
-    step([&] { at("F").SetValue(list_.SubItem(item, 6)); });
-    step([&] { at("G").SetNumberFormatLocal(QStringLiteral("@")); });
-    step([&] { at("G").SetValue(list_.SubItem(item, 7)); });
-    step([&] { at("H").SetValue(list_.SubItem(item, 8)); });
-    step([&] {
+    App::IgnoringErrors([&] { at("F").SetValue(list_.SubItem(item, 6)); });
+    App::IgnoringErrors([&] { at("G").SetNumberFormatLocal(QStringLiteral("@")); });
+    App::IgnoringErrors([&] { at("G").SetValue(list_.SubItem(item, 7)); });
+    App::IgnoringErrors([&] { at("H").SetValue(list_.SubItem(item, 8)); });
+    App::IgnoringErrors([&] {
         const QString revision = Vb::Trim(list_.SubItem(item, 9));
         at("I").SetNumberFormatLocal(QStringLiteral("@"));
         const QString numeral = 数字转换(revision);
@@ -241,30 +233,30 @@ void ReportLayout::增加内容(excel::Worksheet& sheet, int item) {
     });
     const std::pair<const char*, int> wrapped[] = {{"J", 10}, {"K", 11}};
     for (const auto& [column, subItem] : wrapped) {
-        step([&, column = column, subItem = subItem] {
+        App::IgnoringErrors([&, column = column, subItem = subItem] {
             at(column).SetValue(withoutTrailingBreak(item, subItem));
             if (choice_.autoWrap) {
                 at(column).SetWrapText(true);
             }
         });
     }
-    step([&] { at("L").SetValue(list_.SubItem(item, 12)); });
+    App::IgnoringErrors([&] { at("L").SetValue(list_.SubItem(item, 12)); });
     if (!choice_.personal) {
-        step([&] {
+        App::IgnoringErrors([&] {
             at("M").SetValue(list_.SubItem(item, 13));
             if (choice_.autoWrap) {
                 at("M").SetWrapText(true);
             }
         });
     }
-    step([&] {
+    App::IgnoringErrors([&] {
         sheet.Rows(r).Font().SetName(kKaiti);
         sheet.Rows(r).Font().SetSize(10);
     });
     for (const char* column : {"G", "H", "I", "J", "K"}) {
-        step([&] { at(column).Font().SetName(kTimes); });
+        App::IgnoringErrors([&] { at(column).Font().SetName(kTimes); });
     }
-    step([&] {
+    App::IgnoringErrors([&] {
         sheet.Range(cell("A", r) + u':' + cell(lastColumn().toLatin1().constData(), r))
             .Borders()
             .SetLineStyle(excel::xlContinuous);

@@ -1,6 +1,7 @@
 #include "reports/sSaveXLS.h"
 
 #include "platform/app/App.h"
+#include "platform/app/Error.h"
 #include "platform/app/Strings.h"
 #include "platform/excel/Application.h"
 #include "platform/excel/CellAddress.h"
@@ -282,23 +283,14 @@ bool sSaveXLS::打开EXCEL插入内容(const QString& path, const QString& openP
     ProgressBar1->setValue(0);
     ProgressBar1->setMaximum(std::max(count, 1));
     if (sheet != nullptr) {
-        try {
-            layout.增加表头(*sheet);
-        } catch (const std::exception&) {
-        }
+        App::IgnoringErrors([&] { layout.增加表头(*sheet); });
         for (int i = 0; i < count; ++i) {
             ProgressBar1->setValue(i + 1);
             layout.增加内容(*sheet, i);
         }
-        try {
-            layout.增加结尾(*sheet);
-        } catch (const std::exception&) {
-        }
+        App::IgnoringErrors([&] { layout.增加结尾(*sheet); });
         sheet->Columns().AutoFit();
-        try {
-            layout.PrepareForPrinting(*sheet);
-        } catch (const std::exception&) {
-        }
+        App::IgnoringErrors([&] { layout.PrepareForPrinting(*sheet); });
     }
     const bool excel12 = application.Version().section(u'.', 0, 0).toInt() >= 12;
     bool saved = false;

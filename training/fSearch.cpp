@@ -2,6 +2,7 @@
 
 #include "platform/ado/Connection.h"
 #include "platform/ado/Recordset.h"
+#include "platform/app/Error.h"
 #include "platform/app/Strings.h"
 #include "platform/clock/Clock.h"
 #include "platform/ui/Controls.h"
@@ -211,13 +212,12 @@ void fSearch::查询训练表(const QString& column, const QString& keywordText)
         range = DateRange{DTPicker1->date(), DTPicker2->date()};
     }
     // From here on the database's complaints are not shown: the list holds what was read.
-    try {
+    App::IgnoringErrors([&] {
         const QString sql = SearchQuery::Statement(connection, column, quoted, fuzzy, range);
         ado::Recordset rs;
         rs.Open(sql, connection, ado::adOpenKeyset, ado::adLockReadOnly);
         fillList(rs);
-    } catch (const ado::Error&) {
-    }
+    });
 }
 
 void fSearch::fillList(ado::Recordset& rs) {
@@ -243,7 +243,7 @@ void fSearch::fillList(ado::Recordset& rs) {
         return;
     }
     model.BeginFill();
-    try {
+    App::IgnoringErrors([&] {
         QStringList cells;
         for (; !rs.Eof(); rs.MoveNext()) {
             cells.clear();
@@ -259,8 +259,7 @@ void fSearch::fillList(ado::Recordset& rs) {
             }
             model.AppendRow(cells);
         }
-    } catch (const ado::Error&) {
-    }
+    });
     model.EndFill();
 }
 

@@ -2,6 +2,7 @@
 
 #include "platform/ado/Connection.h"
 #include "platform/ado/Recordset.h"
+#include "platform/app/Error.h"
 #include "platform/app/Strings.h"
 #include "platform/clock/Clock.h"
 #include "platform/ui/ComboText.h"
@@ -22,7 +23,6 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
-#include <functional>
 
 namespace {
 const QString kYes = QStringLiteral("是");
@@ -40,13 +40,6 @@ void label(QWidget* parent, const QString& caption, int x, int y, int width = 80
     text->setGeometry(x, y, width, 24);
 }
 
-// Steps of loading a record fail one by one: the control keeps its default.
-void ignoringErrors(const std::function<void()>& step) {
-    try {
-        step();
-    } catch (const ado::Error&) {
-    }
-}
 } // namespace
 
 trainingAdd::trainingAdd(int recordId, QWidget* parent) : QDialog(parent), RecordId(recordId) {
@@ -180,7 +173,7 @@ void trainingAdd::打开训练表1个记录(int id) {
         return;
     }
     const ado::FieldList& f = rs.Fields();
-    ignoringErrors([&] {
+    App::IgnoringErrors([&] {
         const QString department = f[QStringLiteral("部门")].Text();
         if (department.isEmpty()) {
             return;
@@ -196,17 +189,17 @@ void trainingAdd::打开训练表1个记录(int id) {
     const std::vector<std::pair<const char*, QComboBox*>> flags = {
         {"新进员工", Combo1}, {"法规", Combo2}, {"SOP", Combo3}, {"专业技术", Combo4}};
     for (const auto& [field, box] : flags) {
-        ignoringErrors([&, field = field, box = box] {
+        App::IgnoringErrors([&, field = field, box = box] {
             box->setCurrentText(f[QString::fromUtf8(field)].Value().toBool() ? kYes : kNo);
         });
     }
-    ignoringErrors([&] {
+    App::IgnoringErrors([&] {
         const int index = Combo6->findText(f[QStringLiteral("内外训")].Text());
         if (index >= 0) {
             Combo6->setCurrentIndex(index);
         }
     });
-    ignoringErrors([&] {
+    App::IgnoringErrors([&] {
         const QDate date = f[QStringLiteral("训练时间")].Value().toDate();
         if (date.isValid()) {
             DTPicker1->setDate(date);
@@ -218,10 +211,10 @@ void trainingAdd::打开训练表1个记录(int id) {
                                                                    {"教育训练名称", Text1},
                                                                    {"主讲人", Text2}};
     for (const auto& [field, box] : texts) {
-        ignoringErrors(
+        App::IgnoringErrors(
             [&, field = field, box = box] { box->setText(f[QString::fromUtf8(field)].Text()); });
     }
-    ignoringErrors([&] { Text3->setPlainText(f[QStringLiteral("参加人员")].Text()); });
+    App::IgnoringErrors([&] { Text3->setPlainText(f[QStringLiteral("参加人员")].Text()); });
 }
 
 trainingAdd::Save trainingAdd::保存到训练表(const QString& name, int id) {

@@ -1,25 +1,24 @@
 #pragma once
 
+#include "platform/app/Error.h"
+
 #include <QString>
-#include <stdexcept>
 
 // Shared names of the data-access layer, shaped after ADO.
 namespace ado {
 
 // Raised by every failing operation; Description() is what a window shows: the cause in
 // Chinese, the engine's own words, if any, only after it.
-class Error : public std::runtime_error {
+class Error : public App::Error {
 public:
     explicit Error(const QString& description, int code = 0)
-        : std::runtime_error(description.toStdString()), description_(description), code_(code) {}
-    const QString& Description() const { return description_; }
+        : App::Error(description), code_(code) {}
     // The engine's extended result code; 0 for the layer's own refusals.
     int Code() const { return code_; }
     // Another program holds the file: trying again later may work.
     bool Locked() const;
 
 private:
-    QString description_;
     int code_;
 };
 

@@ -1,20 +1,14 @@
 #pragma once
 
-#include <QString>
-#include <stdexcept>
+#include "platform/app/Error.h"
 
 namespace excel {
 
 // Raised by every failing operation of the workbook model, the writer and the reader;
 // Description() is what a window may show.
-class Error : public std::runtime_error {
+class Error : public App::Error {
 public:
-    explicit Error(const QString& description)
-        : std::runtime_error(description.toStdString()), description_(description) {}
-    const QString& Description() const { return description_; }
-
-private:
-    QString description_;
+    using App::Error::Error;
 };
 
 } // namespace excel
