@@ -1,8 +1,8 @@
 #include "FileSizeLimit.h"
 #include "WriteLock.h"
-#include "shell/MDIForm1.h"
 #include "store/ModuleDataBase.h"
 #include "support/DbHelpers.h"
+#include "support/MainWindowFixture.h"
 #include "support/QvTest.h"
 #include "support/ReadOnlyScope.h"
 #include "support/TestFolder.h"
@@ -39,18 +39,13 @@ const QString kUnrecognisedAtOpen =
 
 // The main window over a file with three committed records, listed by a search; each case
 // breaks the file and then adds through the editor and deletes through the menu.
-class DatabaseFaultTest : public QvTest {
+class DatabaseFaultTest : public MainWindowFixture {
 protected:
     void SetUp() override {
-        // The main window points DatabasePath into its own folder as it loads.
-        form = std::make_unique<MDIForm1>();
-        folder.WithDatabase();
+        OpenMainWindow();
         TestDb::Exec("insert into 部门表 (部门名称) values('质量部')");
         TestDb::AddCourses({"甲课程", "乙课程", "丙课程"});
-        form->show();
-        search = &form->ShowSearch();
-        search->Text1->setText("课程");
-        search->Command1->click();
+        ListSearch("课程");
         ASSERT_EQ(search->ListView1->ItemCount(), 3);
     }
 
@@ -70,13 +65,11 @@ protected:
 
     // The question comes first, then the failure the pattern describes.
     void deleteFirstListed(const QString& failure) {
-        search->ListView1->selectionModel()->select(search->ListView1->Model().index(0, 0),
-                                                    QItemSelectionModel::ClearAndSelect |
-                                                        QItemSelectionModel::Rows);
+        Select(0);
         ScriptedMessages::Instance().ExpectMatching(
             Icon::Question, "确定要删除ID为：\\d+ 记录吗\\?", ui::Answer::Yes);
         ScriptedMessages::Instance().ExpectMatching(Icon::Critical, failure);
-        form->findChild<QAction*>("menu删除")->trigger();
+        Trigger("menu删除");
     }
 
     static void replaceDatabase(const QByteArray& content) {
@@ -89,10 +82,6 @@ protected:
         EXPECT_EQ(TestDb::Column("PRAGMA integrity_check", "integrity_check"), QStringList{"ok"});
         EXPECT_EQ(TestDb::Count("训练表"), records);
     }
-
-    TestFolder folder;
-    std::unique_ptr<MDIForm1> form;
-    fSearch* search = nullptr;
 };
 
 TEST_F(DatabaseFaultTest, AReadOnlyFileRefusesWritesWithTheMessageAndKeepsItsRecords) {

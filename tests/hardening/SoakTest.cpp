@@ -1,6 +1,6 @@
-#include "shell/MDIForm1.h"
 #include "store/ModuleDataBase.h"
 #include "support/DbHelpers.h"
+#include "support/MainWindowFixture.h"
 #include "support/ModalDriver.h"
 #include "support/QvTest.h"
 #include "support/TestFolder.h"
@@ -51,25 +51,15 @@ long memoryInUse() {
 }
 #endif
 
-class SoakTest : public QvTest {
+class SoakTest : public MainWindowFixture {
 protected:
     void SetUp() override {
-        // The main window points DatabasePath into its own folder as it loads.
-        form = std::make_unique<MDIForm1>();
-        folder.WithDatabase();
+        OpenMainWindow();
         TestDb::Exec("insert into 部门表 (部门名称) values('质量部')");
-        form->show();
-        search = &form->ShowSearch();
-        search->Text1->setText("课程");
+        ListSearch("课程");
         courseColumn =
             static_cast<int>(search->ListView1->Model().Headers().indexOf("教育训练名称"));
         ASSERT_GE(courseColumn, 0);
-    }
-
-    void select(int row) {
-        search->ListView1->selectionModel()->select(search->ListView1->Model().index(row, 0),
-                                                    QItemSelectionModel::ClearAndSelect |
-                                                        QItemSelectionModel::Rows);
     }
 
     std::map<int, QString> listed() const {
@@ -81,9 +71,6 @@ protected:
         return rows;
     }
 
-    TestFolder folder;
-    std::unique_ptr<MDIForm1> form;
-    fSearch* search = nullptr;
     int courseColumn = -1;
 };
 
@@ -109,7 +96,7 @@ TEST_F(SoakTest, ManyAddModifyDeleteCyclesKeepTheTableAsTheModelSays) {
         ASSERT_EQ(listed(), model) << "cycle " << cycle;
 
         const int modified = static_cast<int>(random() % model.size());
-        select(modified);
+        Select(modified);
         const int modifiedId = search->ListView1->ItemText(modified).toInt();
         const QString renamed = QStringLiteral("改课程%1").arg(cycle);
         WhenModalShows([&renamed](QWidget* modal) {
@@ -120,16 +107,16 @@ TEST_F(SoakTest, ManyAddModifyDeleteCyclesKeepTheTableAsTheModelSays) {
                                                 "修改完成。请重新查询看结果！");
             editor->Command4->click();
         });
-        form->findChild<QAction*>("menu修改")->trigger();
+        Trigger("menu修改");
         model[modifiedId] = renamed;
 
         if (model.size() > kSteadyRows) {
             const int deleted = static_cast<int>(random() % model.size());
-            select(deleted);
+            Select(deleted);
             model.erase(search->ListView1->ItemText(deleted).toInt());
             ScriptedMessages::Instance().ExpectMatching(
                 ui::Icon::Question, "确定要删除ID为：\\d+ 记录吗\\?", ui::Answer::Yes);
-            form->findChild<QAction*>("menu删除")->trigger();
+            Trigger("menu删除");
         }
         ScriptedMessages::Instance().VerifyAndReset();
         if (cycle == warmUp) {

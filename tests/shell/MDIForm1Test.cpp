@@ -6,6 +6,7 @@
 #include "store/Backup.h"
 #include "store/ModuleDataBase.h"
 #include "support/DbHelpers.h"
+#include "support/MainWindowFixture.h"
 #include "support/ModalDriver.h"
 #include "support/QvTest.h"
 #include "support/RecordingShell.h"
@@ -140,47 +141,29 @@ TEST_F(MDIForm1Test, FileMenuOpensTheDepartmentAndEmployeeWindows) {
     }
 }
 
-class MainWindowRecordsTest : public QvTest {
+class MainWindowRecordsTest : public MainWindowFixture {
 protected:
     void SetUp() override {
-        form = std::make_unique<MDIForm1>();
-        folder.WithDatabase();
+        OpenMainWindow();
         TestDb::AddCourses({"甲课程", "乙课程", "丙课程"});
-        form->show();
-        search = &form->ShowSearch();
-        search->Text1->setText("课程");
-        search->Command1->click();
+        ListSearch("课程");
     }
-
-    void select(int row) {
-        search->ListView1->selectionModel()->select(search->ListView1->Model().index(row, 0),
-                                                    QItemSelectionModel::ClearAndSelect |
-                                                        QItemSelectionModel::Rows);
-    }
-
-    void trigger(const char* name) {
-        form->findChild<QAction*>(QString::fromUtf8(name))->trigger();
-    }
-
-    TestFolder folder;
-    std::unique_ptr<MDIForm1> form;
-    fSearch* search = nullptr;
 };
 
 TEST_F(MainWindowRecordsTest, DeleteAsksAndRemovesTheSelectedRow) {
     search->Label1->setText("stale");
-    trigger("menu删除");
+    Trigger("menu删除");
     EXPECT_EQ(search->Label1->text(), "3条") << "nothing selected: only the count";
 
-    select(1);
+    Select(1);
     ScriptedMessages::Instance().Expect(ui::Icon::Question, "确定要删除ID为：2 记录吗?",
                                         ui::Answer::No);
-    trigger("menu删除");
+    Trigger("menu删除");
     EXPECT_EQ(TestDb::Count("训练表"), 3);
 
     ScriptedMessages::Instance().Expect(ui::Icon::Question, "确定要删除ID为：2 记录吗?",
                                         ui::Answer::Yes);
-    trigger("menu删除");
+    Trigger("menu删除");
     EXPECT_EQ(TestDb::Column("select * from 训练表 order by id", "id"), QStringList({"1", "3"}));
     EXPECT_EQ(search->ListView1->ItemCount(), 2);
     EXPECT_EQ(search->ListView1->ItemText(1), "3");
@@ -188,8 +171,8 @@ TEST_F(MainWindowRecordsTest, DeleteAsksAndRemovesTheSelectedRow) {
 }
 
 TEST_F(MainWindowRecordsTest, ModifyOpensTheEditorOnTheRecordThenAddOpensItEmpty) {
-    trigger("menu修改");
-    select(2);
+    Trigger("menu修改");
+    Select(2);
     WhenModalShows([](QWidget* modal) {
         auto* editor = dynamic_cast<trainingAdd*>(modal);
         ASSERT_NE(editor, nullptr);
@@ -202,7 +185,7 @@ TEST_F(MainWindowRecordsTest, ModifyOpensTheEditorOnTheRecordThenAddOpensItEmpty
         ScriptedMessages::Instance().Expect(ui::Icon::Information, "修改完成。请重新查询看结果！");
         editor->Command4->click();
     });
-    trigger("menu修改");
+    Trigger("menu修改");
     EXPECT_EQ(TestDb::Column("select * from 训练表 where id=3", "教育训练名称"),
               QStringList({"丁课程"}));
     EXPECT_EQ(search->ListView1->SubItem(2, 11), "丙课程") << "the list waits for a new search";
@@ -216,18 +199,18 @@ TEST_F(MainWindowRecordsTest, ModifyOpensTheEditorOnTheRecordThenAddOpensItEmpty
         EXPECT_TRUE(editor->Command3->isEnabled());
         editor->close();
     });
-    trigger("menu添加");
+    Trigger("menu添加");
     EXPECT_TRUE(form->isMaximized());
 }
 
 TEST_F(MainWindowRecordsTest, TheSearchMenuReusesTheOpenWindowAndExportNeedsRows) {
-    trigger("menu查询");
+    Trigger("menu查询");
     EXPECT_EQ(form->SearchWindow(), search);
     EXPECT_EQ(form->Area()->subWindowList().size(), 1);
     EXPECT_TRUE(form->Area()->subWindowList().first()->isMaximized());
     search->ListView1->Model().Clear();
     ScriptedMessages::Instance().Expect(ui::Icon::Critical, "请先查询！");
-    trigger("menu导出到文件");
+    Trigger("menu导出到文件");
 }
 
 TEST_F(MDIForm1Test, EveryWindowWearsTheProgramsOwnIcon) {
