@@ -15,6 +15,8 @@ struct Record {
     qint64 offset = 0; // of the record's header in the stream
 
     qsizetype Size() const { return body.size(); }
+    // Where the next record starts.
+    qint64 End() const { return offset + 4 + body.size(); }
     // Little-endian fields of the body, 0 past its end: callers check the size first.
     std::uint8_t U8(qsizetype at) const;
     std::uint16_t U16(qsizetype at) const;

@@ -46,7 +46,7 @@ SheetReader::SheetReader(RecordReader& records, const WorkbookGlobals& globals,
                          StringTable& strings, SheetCells& cells)
     : records_(records), globals_(globals), strings_(strings), cells_(cells) {}
 
-void SheetReader::Read(qint64 offset) {
+void SheetReader::Read(qint64 offset, qint64 end) {
     records_.Seek(offset);
     Record current;
     if (!records_.Next(current) || current.type != record::kBof) {
@@ -57,6 +57,9 @@ void SheetReader::Read(qint64 offset) {
     }
     int depth = 0;
     while (records_.Next(current)) {
+        if (current.End() > end) {
+            throw DamagedWorkbook();
+        }
         if (current.type == record::kBof) {
             ++depth;
         } else if (current.type == record::kEof) {

@@ -21,9 +21,11 @@ public:
     SheetReader(RecordReader& records, const WorkbookGlobals& globals, StringTable& strings,
                 SheetCells& cells);
 
-    // Throws DamagedWorkbook when no BOF record starts at `offset`, or for a text cell that
-    // names a shared string the file lacks.
-    void Read(qint64 offset);
+    // The part runs from `offset` to its EOF record, which must come before `end`, where
+    // the next sheet's part starts: parts that overlap would give their cells twice. Throws
+    // DamagedWorkbook when no BOF record starts at `offset`, for a part that runs past
+    // `end`, and for a text cell that names a shared string the file lacks.
+    void Read(qint64 offset, qint64 end);
 
 private:
     // A formula whose result is a text: the STRING record after it holds the text.

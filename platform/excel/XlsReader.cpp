@@ -19,8 +19,8 @@ namespace excel {
 namespace {
 using Sheet = WorkbookGlobals::Sheet;
 
-// Where each sheet's part ends: at the next part, or at the end of the stream. Two sheets
-// on one part would read its cells twice.
+// How far each sheet's part may run: to the next part, or to the end of the stream. Two
+// sheets on one part would read its cells twice.
 std::vector<qint64> partSizes(const std::vector<Sheet>& sheets, qint64 streamSize) {
     std::vector<qint64> starts;
     for (const Sheet& sheet : sheets) {
@@ -62,7 +62,8 @@ void readWorkbook(QFile& file, Workbook& into) {
     for (std::size_t i = 0; i < globals.Sheets().size(); ++i) {
         auto cells = std::make_unique<SheetCells>(strings, globals.Date1904());
         cells->Reserve(sizes[i]);
-        SheetReader(records, globals, *strings, *cells).Read(globals.Sheets()[i].offset);
+        const qint64 offset = globals.Sheets()[i].offset;
+        SheetReader(records, globals, *strings, *cells).Read(offset, offset + sizes[i]);
         if (!cells->Finish()) {
             throw DamagedWorkbook();
         }

@@ -315,6 +315,11 @@ TEST_F(XlsRecords, DamageIsRefusedAndOddRecordsAreRead) {
     const qsizetype listingSize = 16;
     QByteArray listedTwice = twoSheets;
     listedTwice.replace(firstListing + 4, 4, twoSheets.mid(firstListing + listingSize + 4, 4));
+    // The second sheet listed at a worksheet's part inside the first one's.
+    const QByteArray innerPart = Record(0x0809, U16(0x0600) + U16(0x0010) + QByteArray(12, '\0'));
+    QByteArray listedInside = sheets({innerPart + sized + Record(0x000A) + cell, sized});
+    const qsizetype firstPart = firstListing + 2 * listingSize + 4;
+    listedInside.replace(firstListing + listingSize + 4, 4, U32(quint32(firstPart + 20)));
     const struct {
         const char* what;
         QByteArray file;
@@ -364,6 +369,7 @@ TEST_F(XlsRecords, DamageIsRefusedAndOddRecordsAreRead) {
          0,
          {}},
         {"two sheets listed at one part", File(listedTwice), true, 0, {}},
+        {"a sheet listed inside another's part", File(listedInside), true, 0, {}},
         {"no worksheet, only a chart",
          File(Stream({Xfs(kFormats), {{QStringLiteral("图表"), {}, 2}}})),
          true,
