@@ -37,26 +37,25 @@ bool ContinuedReader::read(char* out, qsizetype count) {
     return true;
 }
 
+template <typename T> bool ContinuedReader::number(T& value) {
+    char bytes[sizeof(T)];
+    if (!read(bytes, sizeof(T))) {
+        return false;
+    }
+    value = qFromLittleEndian<T>(bytes);
+    return true;
+}
+
 bool ContinuedReader::U8(std::uint8_t& value) {
-    return read(reinterpret_cast<char*>(&value), 1);
+    return number(value);
 }
 
 bool ContinuedReader::U16(std::uint16_t& value) {
-    char bytes[2];
-    if (!read(bytes, 2)) {
-        return false;
-    }
-    value = qFromLittleEndian<std::uint16_t>(bytes);
-    return true;
+    return number(value);
 }
 
 bool ContinuedReader::U32(std::uint32_t& value) {
-    char bytes[4];
-    if (!read(bytes, 4)) {
-        return false;
-    }
-    value = qFromLittleEndian<std::uint32_t>(bytes);
-    return true;
+    return number(value);
 }
 
 bool ContinuedReader::Skip(qint64 count) {

@@ -30,6 +30,7 @@ public:
 
 private:
     bool read(char* out, qsizetype count);
+    template <typename T> bool number(T& value);
     // Moves into the next CONTINUE record when this part is used up; false at the end.
     bool available();
     bool nextPart();

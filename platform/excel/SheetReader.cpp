@@ -9,21 +9,11 @@
 #include "platform/excel/StringTable.h"
 #include "platform/excel/WorkbookGlobals.h"
 
+#include <QHash>
+
 namespace excel {
 namespace {
 constexpr std::uint16_t kWorksheetPart = 0x0010;
-constexpr std::uint16_t kLabel = 0x0204;
-constexpr std::uint16_t kRString = 0x00D6;
-constexpr std::uint16_t kRk = 0x027E;
-constexpr std::uint16_t kMulRk = 0x00BD;
-constexpr std::uint16_t kBoolErr = 0x0205;
-constexpr std::uint16_t kFormula = 0x0006;
-constexpr std::uint16_t kFormula3 = 0x0206; // the older numbers some writers still use
-constexpr std::uint16_t kFormula4 = 0x0406;
-constexpr std::uint16_t kString = 0x0207;
-constexpr std::uint16_t kSharedFormula = 0x04BC;
-constexpr std::uint16_t kArray = 0x0221;
-constexpr std::uint16_t kTable = 0x0236;
 
 // Row, column and cell format come first in every cell record.
 constexpr qsizetype kCellHeader = 6;
@@ -80,43 +70,32 @@ bool SheetReader::date(const Record& record, qsizetype xfAt) const {
 void SheetReader::dispatch(const Record& current) {
     if (textFormula_) {
         // Shared and array formulas may stand between a formula and its STRING record.
-        if (current.type == kSharedFormula || current.type == kArray || current.type == kTable) {
+        if (current.type == record::kSharedFormula || current.type == record::kArray ||
+            current.type == record::kTable) {
             return;
         }
         const TextFormula formula = *textFormula_;
         textFormula_.reset();
-        if (current.type == kString) {
+        if (current.type == record::kString) {
             formulaText(current, formula);
             return;
         }
     }
-    switch (current.type) {
-    case record::kNumber:
-        number(current);
-        return;
-    case kRk:
-        rk(current);
-        return;
-    case kMulRk:
-        multipleRk(current);
-        return;
-    case record::kLabelSst:
-        sharedText(current);
-        return;
-    case kLabel:
-    case kRString:
-        text(current);
-        return;
-    case kBoolErr:
-        booleanOrError(current);
-        return;
-    case kFormula:
-    case kFormula3:
-    case kFormula4:
-        formula(current);
-        return;
-    default:
-        return;
+    using Handler = void (SheetReader::*)(const Record&);
+    static const QHash<std::uint16_t, Handler> handlers = {
+        {record::kNumber, &SheetReader::number},
+        {record::kRk, &SheetReader::rk},
+        {record::kMulRk, &SheetReader::multipleRk},
+        {record::kLabelSst, &SheetReader::sharedText},
+        {record::kLabel, &SheetReader::text},
+        {record::kRString, &SheetReader::text},
+        {record::kBoolErr, &SheetReader::booleanOrError},
+        {record::kFormula, &SheetReader::formula},
+        {record::kFormula3, &SheetReader::formula},
+        {record::kFormula4, &SheetReader::formula},
+    };
+    if (const Handler handler = handlers.value(current.type)) {
+        (this->*handler)(current);
     }
 }
 
