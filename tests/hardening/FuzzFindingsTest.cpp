@@ -36,7 +36,7 @@ TEST(FuzzFindingsTest, DamagedWorkbooksAreReadOrRefusedCleanly) {
         {"sheet-dimensions.xls", &encrypted, 0},
         // A sheet size record cut short.
         {"short-dimensions.xls", nullptr, 1},
-        // A listed sheet whose part is never read by FreeXL.
+        // Two listed sheets, the second one found by its listed offset.
         {"unread-sheet-part.xls", nullptr, 2},
     };
     for (const auto& c : cases) {
