@@ -27,6 +27,9 @@ QString fromCodepage(int codepage, QByteArrayView bytes) {
 } // namespace
 
 QString DecodeText(TextForm form, QByteArrayView bytes, int codepage) {
+    if (bytes.isEmpty()) {
+        return {}; // an empty view may hold no pointer to copy from
+    }
     switch (form) {
     case TextForm::Wide: {
         QString text(bytes.size() / 2, Qt::Uninitialized);

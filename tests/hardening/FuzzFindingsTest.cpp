@@ -38,6 +38,11 @@ TEST(FuzzFindingsTest, DamagedWorkbooksAreReadOrRefusedCleanly) {
         {"short-dimensions.xls", nullptr, 1},
         // Two listed sheets, the second one found by its listed offset.
         {"unread-sheet-part.xls", nullptr, 2},
+        // Sheet names flagged UTF-16 that hold no character: nothing to copy from.
+        {"empty-wide-sheet-name-1.xls", &damaged, 0},
+        {"empty-wide-sheet-name-2.xls", nullptr, 1},
+        {"empty-wide-sheet-name-3.xls", nullptr, 1},
+        {"empty-wide-sheet-name-4.xls", &damaged, 0},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
