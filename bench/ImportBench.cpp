@@ -5,9 +5,14 @@
 #include "platform/ado/Connection.h"
 #include "platform/ado/Recordset.h"
 #include "platform/app/App.h"
+#include "platform/excel/Application.h"
+#include "platform/excel/Workbook.h"
+#include "platform/excel/Workbooks.h"
+#include "platform/excel/Worksheets.h"
 #include "store/ModuleDataBase.h"
 
 #include <QFile>
+#include <QFileInfo>
 #include <QLineEdit>
 #include <QTemporaryDir>
 
@@ -73,6 +78,21 @@ QJsonObject RunWorkbookImport(const QString& db, const QString& workbook, int re
         added = trainingCount() - before;
     }
     return {{"op", "import-xls"}, {"ms", Median(times)}, {"added", added}, {"rss_mb", RssMb()}};
+}
+
+QJsonObject RunWorkbookRead(const QString& workbook, int repeat) {
+    const double before = RssMb();
+    std::vector<double> times;
+    int sheets = 0;
+    for (int i = 0; i < repeat; ++i) {
+        times.push_back(TimeMs([&] {
+            excel::Application application;
+            sheets = application.Workbooks().Open(workbook).Worksheets().Count();
+        }));
+    }
+    return {{"op", "read-xls"},        {"ms", Median(times)},
+            {"sheets", sheets},        {"bytes", QFileInfo(workbook).size()},
+            {"rss_before_mb", before}, {"rss_mb", PeakRssMb()}};
 }
 
 } // namespace Bench

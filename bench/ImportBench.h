@@ -12,4 +12,8 @@ QJsonObject RunDatabaseImport(const QString& db, const QString& other, int repea
 // Imports the workbook as the program folder's "1.xls" into copies of db.
 QJsonObject RunWorkbookImport(const QString& db, const QString& workbook, int repeat);
 
+// Opens the workbook --repeat times as the workbook import does, reading every sheet, and
+// reports the resident memory before the first reading and the most it reached.
+QJsonObject RunWorkbookRead(const QString& workbook, int repeat);
+
 } // namespace Bench

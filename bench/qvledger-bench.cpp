@@ -62,6 +62,7 @@ int usage() {
         "--to yyyy-mm-dd] [--repeat R] [--cli] KEYWORDS...\n"
         "  qvledger-bench import-db --db FILE --from OTHER [--repeat R]\n"
         "  qvledger-bench import-xls --db FILE --xls WORKBOOK.xls [--repeat R]\n"
+        "  qvledger-bench read-xls --xls WORKBOOK.xls [--repeat R]\n"
         "  qvledger-bench xls --rows N --out FILE.xls [--open-password P] "
         "[--modify-password Q] [--repeat R]\n"
         "  qvledger-bench export --db FILE --layout summary|personal [--name N] --out FILE.xls "
@@ -188,6 +189,16 @@ int runImportXls(const Arguments& args) {
     return 0;
 }
 
+int runReadXls(const Arguments& args) {
+    const QString workbook = args.value(QStringLiteral("--xls"));
+    if (workbook.isEmpty()) {
+        return usage();
+    }
+    const int repeat = std::max(1, args.number(QStringLiteral("--repeat"), 5));
+    Bench::PrintFigures(Bench::RunWorkbookRead(workbook, repeat));
+    return 0;
+}
+
 int runExport(const Arguments& args) {
     Bench::ExportOptions options;
     options.db = args.value(QStringLiteral("--db"));
@@ -227,6 +238,9 @@ int main(int argc, char** argv) {
         }
         if (args.command == u"import-xls") {
             return runImportXls(args);
+        }
+        if (args.command == u"read-xls") {
+            return runReadXls(args);
         }
         if (args.command == u"export") {
             return runExport(args);

@@ -7,7 +7,7 @@ packages=(
     g++ cmake make pkg-config
     qt6-base-dev qt6-translations-l10n
     libsqlcipher-dev sqlcipher
-    libfreexl-dev nettle-dev
+    nettle-dev
     googletest libgtest-dev
     python3 python3-xlrd python3-xlwt python3-msoffcrypto-tool
     fonts-noto-cjk

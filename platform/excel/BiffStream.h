@@ -1,20 +1,12 @@
 #pragma once
 
+#include "platform/excel/BiffRecords.h"
+
 #include <QByteArray>
 #include <QString>
 #include <cstdint>
 
 namespace excel {
-
-// Record types of the workbook stream that the writer uses.
-namespace record {
-inline constexpr std::uint16_t kBof = 0x0809;
-inline constexpr std::uint16_t kEof = 0x000A;
-inline constexpr std::uint16_t kContinue = 0x003C;
-inline constexpr std::uint16_t kFilePass = 0x002F;
-inline constexpr std::uint16_t kInterfaceHdr = 0x00E1;
-inline constexpr std::uint16_t kBoundSheet = 0x0085;
-} // namespace record
 
 // The bytes of a workbook stream, written record by record in little-endian order.
 class BiffStream {

@@ -7,6 +7,7 @@ namespace {
 const QDate kEpoch(1899, 12, 30);
 const QDate kFirstAfterPhantomLeapDay(1900, 3, 1);
 constexpr double kMillisecondsPerDay = 86400000.0;
+constexpr double kAfterLastDate = 2958466; // 10000-01-01
 } // namespace
 
 double DateToSerial(const QDate& date) {
@@ -25,6 +26,20 @@ QDateTime SerialToDateTime(double serial) {
     const QDate date = kEpoch.addDays(days < 61 ? days + 1 : days);
     const auto msecs = static_cast<int>(std::lround((serial - wholeDays) * kMillisecondsPerDay));
     return QDateTime(date, QTime(0, 0)).addMSecs(msecs);
+}
+
+QVariant SerialValue(double serial) {
+    if (!(serial >= 0 && serial < kAfterLastDate)) {
+        return serial;
+    }
+    const QDateTime moment = SerialToDateTime(serial);
+    if (serial < 1) {
+        return moment.time();
+    }
+    if (moment.time() == QTime(0, 0)) {
+        return moment.date();
+    }
+    return moment;
 }
 
 } // namespace excel

@@ -8,8 +8,6 @@
 namespace excel {
 namespace {
 constexpr std::uint16_t kFont = 0x0031;
-constexpr std::uint16_t kFormat = 0x041E;
-constexpr std::uint16_t kXf = 0x00E0;
 constexpr std::uint16_t kStyle = 0x0293;
 
 // XFs 0 to 14 are styles, 15 the default cell format; the cells' own start at 16.
@@ -61,7 +59,7 @@ std::uint32_t lineColor(std::uint8_t style) {
 }
 
 void writeStyleXf(BiffStream& out, bool normal) {
-    out.Begin(kXf);
+    out.Begin(record::kXf);
     out.U16(0);      // font
     out.U16(0);      // number format
     out.U16(0xFFF5); // locked, a style, no parent
@@ -153,7 +151,7 @@ void FormatRecords::writeFont(BiffStream& out, const FontEntry& font) const {
 
 void FormatRecords::writeXf(BiffStream& out, const UsedFormat& used) const {
     const CellFormat& f = styles_.Format(used.format);
-    out.Begin(kXf);
+    out.Begin(record::kXf);
     out.U16(used.font);
     out.U16(used.numberFormat);
     out.U16(0x0001); // locked, a cell format whose parent is the Normal style
@@ -179,13 +177,13 @@ void FormatRecords::Write(BiffStream& out) const {
         writeFont(out, styles_.FontAt(font));
     }
     for (const auto& [index, code] : kCurrencyFormats) {
-        out.Begin(kFormat);
+        out.Begin(record::kFormat);
         out.U16(index);
         out.LongString(QString::fromUtf16(code));
         out.End();
     }
     for (size_t i = 0; i < numberFormats_.size(); ++i) {
-        out.Begin(kFormat);
+        out.Begin(record::kFormat);
         out.U16(static_cast<std::uint16_t>(kFirstCustomFormat + i));
         out.LongString(styles_.NumberFormat(numberFormats_[i]));
         out.End();

@@ -3,6 +3,18 @@
 #include <QHash>
 
 namespace excel {
+namespace {
+const QString kGeneralWord = QStringLiteral("General");
+
+bool isDateToken(const QString& code, qsizetype at) {
+    const char16_t lower = code.at(at).toLower().unicode();
+    if (lower == u'e') {
+        const QChar next = at + 1 < code.size() ? code.at(at + 1) : QChar();
+        return next != u'+' && next != u'-';
+    }
+    return lower == u'y' || lower == u'm' || lower == u'd' || lower == u'h' || lower == u's';
+}
+} // namespace
 
 bool IsDateFormatCode(const QString& code) {
     bool quoted = false;
@@ -19,14 +31,20 @@ bool IsDateFormatCode(const QString& code) {
             bracketed = true;
         } else if (c == u']') {
             bracketed = false;
-        } else if (!bracketed) {
-            const char16_t lower = c.toLower().unicode();
-            if (lower == u'y' || lower == u'm' || lower == u'd' || lower == u'h' || lower == u's') {
-                return true;
-            }
+        } else if (bracketed) {
+            continue;
+        } else if (QStringView(code).mid(i).startsWith(kGeneralWord, Qt::CaseInsensitive)) {
+            i += kGeneralWord.size() - 1;
+        } else if (isDateToken(code, i)) {
+            return true;
         }
     }
     return false;
+}
+
+bool IsBuiltInDateFormat(int id) {
+    return (id >= 14 && id <= 22) || (id >= 27 && id <= 36) || (id >= 45 && id <= 47) ||
+           (id >= 50 && id <= 58);
 }
 
 int BuiltInFormatIndex(const QString& code) {

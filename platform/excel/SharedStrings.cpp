@@ -4,7 +4,6 @@
 
 namespace excel {
 namespace {
-constexpr std::uint16_t kSst = 0x00FC;
 constexpr std::uint16_t kExtSst = 0x00FF;
 constexpr size_t kStringHeader = 3; // character count and flags
 
@@ -76,7 +75,7 @@ void SharedStrings::Write(BiffStream& out) const {
     const size_t perBucket = std::max<size_t>(8, strings_.size() / 128 + 1);
     std::vector<Bucket> buckets;
     {
-        ContinuedRecord sst(out, kSst);
+        ContinuedRecord sst(out, record::kSst);
         out.U32(uses_);
         out.U32(static_cast<std::uint32_t>(strings_.size()));
         for (size_t i = 0; i < strings_.size(); ++i) {

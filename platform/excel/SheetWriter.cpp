@@ -34,8 +34,6 @@ constexpr std::uint16_t kDefColWidth = 0x0055;
 constexpr std::uint16_t kColInfo = 0x007D;
 constexpr std::uint16_t kDimensions = 0x0200;
 constexpr std::uint16_t kRow = 0x0208;
-constexpr std::uint16_t kLabelSst = 0x00FD;
-constexpr std::uint16_t kNumber = 0x0203;
 constexpr std::uint16_t kBlank = 0x0201;
 constexpr std::uint16_t kMulBlank = 0x00BE;
 constexpr std::uint16_t kDbCell = 0x00D7;
@@ -270,7 +268,7 @@ void SheetWriter::writeRowCells(BiffStream& out, const SheetRow& line, int row, 
         }
         if (current.kind == Cell::Kind::Number || current.kind == Cell::Kind::Text) {
             const bool isText = current.kind == Cell::Kind::Text;
-            out.Begin(isText ? kLabelSst : kNumber);
+            out.Begin(isText ? record::kLabelSst : record::kNumber);
             out.U16(rw);
             out.U16(static_cast<std::uint16_t>(c));
             out.U16(xfs_[cell++]);

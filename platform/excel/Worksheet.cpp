@@ -1,15 +1,18 @@
 #include "platform/excel/Worksheet.h"
 
 #include "platform/excel/AutoFit.h"
+#include "platform/excel/CellText.h"
 #include "platform/excel/Columns.h"
 #include "platform/excel/DateSerial.h"
 #include "platform/excel/Error.h"
 #include "platform/excel/NumberFormats.h"
 #include "platform/excel/Range.h"
+#include "platform/excel/SheetCells.h"
 #include "platform/excel/TypedInput.h"
 #include "platform/excel/Workbook.h"
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 #include <optional>
 
@@ -52,21 +55,30 @@ void checkValue(const QVariant& value) {
                         .arg(QLatin1String(value.metaType().name())));
     }
 }
-
-QVariant dateValue(double serial) {
-    const QDateTime moment = SerialToDateTime(serial);
-    if (serial >= 0 && serial < 1) {
-        return moment.time();
-    }
-    if (moment.time() == QTime(0, 0)) {
-        return moment.date();
-    }
-    return QDateTime(moment.date(), moment.time());
-}
 } // namespace
 
-Worksheet::Worksheet(Workbook& workbook, const QString& name) : workbook_(workbook), name_(name) {
-    columnWidths_.fill(-1);
+Worksheet::Worksheet(Workbook& workbook, const QString& name) : workbook_(workbook), name_(name) {}
+
+Worksheet::~Worksheet() = default;
+
+void Worksheet::Load(std::unique_ptr<const SheetCells> cells) {
+    read_ = std::move(cells);
+    usedRows_ = read_->Rows();
+    usedColumns_ = read_->Columns();
+}
+
+void Worksheet::settle() {
+    if (!read_) {
+        return;
+    }
+    const std::unique_ptr<const SheetCells> cells = std::move(read_);
+    usedRows_ = 0;
+    usedColumns_ = 0;
+    // The sheet has no Boolean cells: a Boolean stays as the text Excel shows.
+    cells->ForEach([this](int row, int column, const QVariant& value) {
+        StoreValue(row, column,
+                   value.typeId() == QMetaType::Bool ? QVariant(CellText(value)) : value);
+    });
 }
 
 void Worksheet::SetName(const QString& name) {
@@ -149,6 +161,9 @@ template <typename Change> void Worksheet::changeCell(int row, int column, Chang
 }
 
 void Worksheet::columnUseChanged(int column, int delta) {
+    if (columnUse_.empty()) {
+        columnUse_.resize(kMaxColumns);
+    }
     int& use = columnUse_[static_cast<size_t>(column)];
     use += delta;
     if (use > 0) {
@@ -200,6 +215,7 @@ void Worksheet::storeNumber(Cell& target, double number, const QString& numberFo
 
 void Worksheet::SetValue(const CellRect& rect, const QVariant& value) {
     checkValue(value);
+    settle();
     for (int r = rect.top; r <= rect.bottom; ++r) {
         for (int c = rect.left; c <= rect.right; ++c) {
             changeCell(r, c, [&](Cell& target) {
@@ -225,6 +241,7 @@ void Worksheet::SetValue(const CellRect& rect, const QVariant& value) {
 
 void Worksheet::StoreValue(int row, int column, const QVariant& value) {
     checkValue(value);
+    settle();
     changeCell(row, column, [&](Cell& target) {
         if (value.typeId() == QMetaType::QString) {
             storeText(target, value.toString(), false);
@@ -243,6 +260,9 @@ void Worksheet::StoreValue(int row, int column, const QVariant& value) {
 }
 
 QVariant Worksheet::Value(int row, int column) const {
+    if (read_) {
+        return read_->Value(row, column);
+    }
     const Cell* found = findCell(row, column);
     if (found == nullptr || found->kind == Cell::Kind::Empty) {
         return {};
@@ -252,7 +272,7 @@ QVariant Worksheet::Value(int row, int column) const {
     }
     const Styles& styles = workbook_.Styles();
     if (styles.IsDateFormat(styles.Format(found->format).numberFormat)) {
-        return dateValue(found->number);
+        return SerialValue(found->number);
     }
     return found->number;
 }
@@ -270,6 +290,7 @@ int Worksheet::FormatAt(int row, int column) const {
 
 void Worksheet::ApplyFormat(const CellRect& rect, bool entireRow, FormatProperty property,
                             int value) {
+    settle();
     Styles& styles = workbook_.Styles();
     // Neighbouring cells mostly share a format: remember the last change.
     int lastFrom = -1;
@@ -314,6 +335,7 @@ void Worksheet::Merge(const CellRect& rect) {
     if (rect.Rows() == 1 && rect.Columns() == 1) {
         return;
     }
+    settle();
     const auto overlapping = [&](const CellRect& merged) { return merged.Intersects(rect); };
     for (const CellRect& merged : merges_) {
         if (overlapping(merged)) {
@@ -342,6 +364,7 @@ void Worksheet::SetColumnWidth(int column, int width) {
 }
 
 void Worksheet::AutoFitColumns() {
+    settle();
     std::array<int, kMaxColumns> widest{};
     const Styles& styles = workbook_.Styles();
     for (const SheetRow& line : rows_) {
@@ -354,6 +377,9 @@ void Worksheet::AutoFitColumns() {
     }
     for (size_t c = 0; c < widest.size(); ++c) {
         if (widest[c] > 0) {
+            if (columnWidths_.empty()) {
+                columnWidths_.assign(kMaxColumns, -1);
+            }
             columnWidths_[c] = widest[c];
         }
     }

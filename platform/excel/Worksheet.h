@@ -9,17 +9,19 @@
 
 #include <QString>
 #include <QVariant>
-#include <array>
+#include <memory>
 #include <vector>
 
 namespace excel {
 
+class SheetCells;
 class Workbook;
 
 // One sheet of a workbook, shaped after Excel's Worksheet.
 class Worksheet {
 public:
     Worksheet(Workbook& workbook, const QString& name);
+    ~Worksheet();
     Worksheet(const Worksheet&) = delete;
     Worksheet& operator=(const Worksheet&) = delete;
 
@@ -47,6 +49,9 @@ public:
     QVariant Value(int row, int column) const;
     // Stores a value read from a file as it is, without reading it as typed input.
     void StoreValue(int row, int column, const QVariant& value);
+    // Takes the cells read from a file as they are kept there; the first change to the
+    // sheet turns them into cells of its own.
+    void Load(std::unique_ptr<const SheetCells> cells);
     void ApplyFormat(const CellRect& rect, bool entireRow, FormatProperty property, int value);
     int FormatAt(int row, int column) const;
     void Merge(const CellRect& rect);
@@ -58,7 +63,9 @@ public:
     int RowCount() const { return static_cast<int>(rows_.size()); }
     const SheetRow& RowAt(int row) const { return rows_[static_cast<size_t>(row)]; }
     // In 1/256 of a character's width; -1 for the default width.
-    int ColumnWidth(int column) const { return columnWidths_[static_cast<size_t>(column)]; }
+    int ColumnWidth(int column) const {
+        return columnWidths_.empty() ? -1 : columnWidths_[static_cast<size_t>(column)];
+    }
     const std::vector<CellRect>& Merges() const { return merges_; }
     // The cell as kept, or nullptr for one never touched.
     const Cell* CellAt(int row, int column) const { return findCell(row, column); }
@@ -74,12 +81,15 @@ private:
     void storeText(Cell& cell, const QString& text, bool asTyped);
     void storeNumber(Cell& cell, double number, const QString& dateFormat);
     void unmerge(const CellRect& rect);
+    void settle();
 
     Workbook& workbook_;
     QString name_;
     std::vector<SheetRow> rows_;
-    std::array<int, kMaxColumns> columnUse_{};
-    std::array<int, kMaxColumns> columnWidths_;
+    std::unique_ptr<const SheetCells> read_;
+    // By column, made on first use: a workbook read from a file may have many sheets.
+    std::vector<int> columnUse_;
+    std::vector<int> columnWidths_;
     std::vector<CellRect> merges_;
     excel::PageSetup pageSetup_;
     int usedRows_ = 0;

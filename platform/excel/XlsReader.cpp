@@ -1,80 +1,73 @@
 #include "platform/excel/XlsReader.h"
 
-#include "platform/excel/EncryptionProbe.h"
+#include "platform/excel/CompoundFileReader.h"
 #include "platform/excel/Error.h"
+#include "platform/excel/ReadFailure.h"
+#include "platform/excel/RecordReader.h"
+#include "platform/excel/SheetCells.h"
+#include "platform/excel/SheetReader.h"
+#include "platform/excel/StringTable.h"
 #include "platform/excel/Workbook.h"
+#include "platform/excel/WorkbookGlobals.h"
 #include "platform/excel/Worksheet.h"
-#include "platform/excel/XlsPrecheck.h"
 
-#include <QDateTime>
 #include <QFile>
 #include <QFileInfo>
-#include <freexl.h>
+#include <algorithm>
 
 namespace excel {
 namespace {
+using Sheet = WorkbookGlobals::Sheet;
 
-class Handle {
-public:
-    Handle() = default;
-    ~Handle() {
-        if (handle_ != nullptr) {
-            freexl_close(handle_);
-        }
+// How far each sheet's part may run: to the next part, or to the end of the stream. Two
+// sheets on one part would read its cells twice.
+std::vector<qint64> partSizes(const std::vector<Sheet>& sheets, qint64 streamSize) {
+    std::vector<qint64> starts;
+    for (const Sheet& sheet : sheets) {
+        starts.push_back(sheet.offset);
     }
-    Handle(const Handle&) = delete;
-    Handle& operator=(const Handle&) = delete;
-    const void** Out() { return &handle_; }
-    const void* Get() const { return handle_; }
-
-private:
-    const void* handle_ = nullptr;
-};
-
-[[noreturn]] void notAWorkbook(const QString& fileName) {
-    throw Error(
-        QStringLiteral("文件“%1”不是 Excel 工作簿，或者已经损坏，无法读取。").arg(fileName));
+    std::sort(starts.begin(), starts.end());
+    if (std::adjacent_find(starts.begin(), starts.end()) != starts.end()) {
+        throw DamagedWorkbook();
+    }
+    std::vector<qint64> sizes;
+    for (const Sheet& sheet : sheets) {
+        const auto next = std::upper_bound(starts.begin(), starts.end(), sheet.offset);
+        sizes.push_back(
+            std::max<qint64>(0, (next == starts.end() ? streamSize : *next) - sheet.offset));
+    }
+    return sizes;
 }
 
-QVariant cellValue(const FreeXL_CellValue& cell) {
-    const auto text = [&cell] { return QString::fromUtf8(cell.value.text_value); };
-    switch (cell.type) {
-    case FREEXL_CELL_INT:
-        return static_cast<double>(cell.value.int_value);
-    case FREEXL_CELL_DOUBLE:
-        return cell.value.double_value;
-    case FREEXL_CELL_TEXT:
-    case FREEXL_CELL_SST_TEXT:
-        return text();
-    case FREEXL_CELL_DATE:
-        return QDate::fromString(text(), QStringLiteral("yyyy-MM-dd"));
-    case FREEXL_CELL_DATETIME:
-        return QDateTime::fromString(text(), QStringLiteral("yyyy-MM-dd HH:mm:ss"));
-    case FREEXL_CELL_TIME:
-        return QTime::fromString(text(), QStringLiteral("HH:mm:ss"));
-    default:
-        return {};
+void readWorkbook(QFile& file, Workbook& into) {
+    CompoundFileReader compound(file);
+    if (!compound.Open()) {
+        throw DamagedWorkbook();
     }
-}
-
-void readSheet(const Handle& xls, const QString& fileName, Worksheet& sheet) {
-    unsigned int rows = 0;
-    unsigned short columns = 0;
-    if (freexl_worksheet_dimensions(xls.Get(), &rows, &columns) != FREEXL_OK) {
-        notAWorkbook(fileName);
+    const std::optional<CompoundStream> stream = compound.Stream({"Workbook", "Book"});
+    if (!stream) {
+        throw DamagedWorkbook();
     }
-    for (unsigned int r = 0; r < rows; ++r) {
-        for (unsigned short c = 0; c < columns; ++c) {
-            FreeXL_CellValue cell;
-            if (freexl_get_cell_value(xls.Get(), r, c, &cell) != FREEXL_OK) {
-                notAWorkbook(fileName);
-            }
-            const QVariant value = cellValue(cell);
-            if (value.isValid() &&
-                !(value.typeId() == QMetaType::QString && value.toString().isEmpty())) {
-                sheet.StoreValue(static_cast<int>(r), c, value);
-            }
+    RecordReader records(*stream);
+    auto strings = std::make_shared<StringTable>();
+    // Texts take no more bytes than the stream gives them: room for them at once.
+    strings->Reserve(stream->Size());
+    WorkbookGlobals globals;
+    globals.Read(records, *strings);
+    // Every workbook has a sheet; a damaged one may list none.
+    if (globals.Sheets().empty()) {
+        throw DamagedWorkbook();
+    }
+    const std::vector<qint64> sizes = partSizes(globals.Sheets(), stream->Size());
+    for (std::size_t i = 0; i < globals.Sheets().size(); ++i) {
+        auto cells = std::make_unique<SheetCells>(strings, globals.Date1904());
+        cells->Reserve(sizes[i]);
+        const qint64 offset = globals.Sheets()[i].offset;
+        SheetReader(records, globals, *strings, *cells).Read(offset, offset + sizes[i]);
+        if (!cells->Finish()) {
+            throw DamagedWorkbook();
         }
+        into.Worksheets().Append(globals.Sheets()[i].name).Load(std::move(cells));
     }
 }
 } // namespace
@@ -83,43 +76,17 @@ void ReadXls(const QString& fileName, Workbook& into) {
     if (!QFileInfo(fileName).isFile()) {
         throw Error(QStringLiteral("找不到工作簿文件“%1”。").arg(fileName));
     }
-    const auto passwordToOpen = [&fileName] {
-        return Error(QStringLiteral("工作簿“%1”设有打开密码，无法读取。").arg(fileName));
-    };
-    if (HasPasswordToOpen(fileName)) {
-        throw passwordToOpen();
-    }
     QFile file(fileName);
-    if (file.open(QIODevice::ReadOnly) && !SafeForFreeXl(file.readAll())) {
-        notAWorkbook(fileName);
-    }
-    file.close();
-    // FreeXL may also report success without giving a handle.
-    Handle xls;
-    if (freexl_open(QFile::encodeName(fileName).constData(), xls.Out()) != FREEXL_OK ||
-        xls.Get() == nullptr) {
-        notAWorkbook(fileName);
-    }
-    unsigned int info = 0;
-    if (freexl_get_info(xls.Get(), FREEXL_BIFF_PASSWORD, &info) != FREEXL_OK) {
-        notAWorkbook(fileName);
-    }
-    if (info == FREEXL_BIFF_OBFUSCATED) {
-        throw passwordToOpen();
-    }
-    unsigned int sheetCount = 0;
-    // Every workbook has a sheet; a damaged one may show none.
-    if (freexl_get_info(xls.Get(), FREEXL_BIFF_SHEET_COUNT, &sheetCount) != FREEXL_OK ||
-        sheetCount == 0) {
-        notAWorkbook(fileName);
-    }
-    for (unsigned short i = 0; i < sheetCount; ++i) {
-        const char* name = nullptr;
-        if (freexl_get_worksheet_name(xls.Get(), i, &name) != FREEXL_OK ||
-            freexl_select_active_worksheet(xls.Get(), i) != FREEXL_OK) {
-            notAWorkbook(fileName);
+    try {
+        if (!file.open(QIODevice::ReadOnly | QIODevice::Unbuffered)) {
+            throw DamagedWorkbook();
         }
-        readSheet(xls, fileName, into.Worksheets().Append(QString::fromUtf8(name)));
+        readWorkbook(file, into);
+    } catch (const DamagedWorkbook&) {
+        throw Error(
+            QStringLiteral("文件“%1”不是 Excel 工作簿，或者已经损坏，无法读取。").arg(fileName));
+    } catch (const EncryptedWorkbook&) {
+        throw Error(QStringLiteral("工作簿“%1”设有打开密码，无法读取。").arg(fileName));
     }
 }
 

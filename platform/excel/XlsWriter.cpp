@@ -22,7 +22,6 @@ constexpr std::uint16_t kMms = 0x00C1;
 constexpr std::uint16_t kInterfaceEnd = 0x00E2;
 constexpr std::uint16_t kWriteAccess = 0x005C;
 constexpr std::uint16_t kFileSharing = 0x005B;
-constexpr std::uint16_t kCodePage = 0x0042;
 constexpr std::uint16_t kDsf = 0x0161;
 constexpr std::uint16_t kRrTabId = 0x013D;
 constexpr std::uint16_t kWindowProtect = 0x0019;
@@ -33,7 +32,6 @@ constexpr std::uint16_t kProt4RevPass = 0x01BC;
 constexpr std::uint16_t kWindow1 = 0x003D;
 constexpr std::uint16_t kBackup = 0x0040;
 constexpr std::uint16_t kHideObj = 0x008D;
-constexpr std::uint16_t kDate1904 = 0x0022;
 constexpr std::uint16_t kPrecision = 0x000E;
 constexpr std::uint16_t kRefreshAll = 0x01B7;
 constexpr std::uint16_t kBookBool = 0x00DA;
@@ -82,7 +80,7 @@ void writeUserRecords(BiffStream& out, const Protection& protection) {
 }
 
 void writeWorkbookSettings(BiffStream& out, int sheetCount, int activeSheet) {
-    out.Word(kCodePage, kUnicode);
+    out.Word(record::kCodePage, kUnicode);
     out.Word(kDsf, 0);
     out.Begin(kRrTabId);
     for (int i = 1; i <= sheetCount; ++i) {
@@ -107,7 +105,7 @@ void writeWorkbookSettings(BiffStream& out, int sheetCount, int activeSheet) {
     out.End();
     out.Word(kBackup, 0);
     out.Word(kHideObj, 0);
-    out.Word(kDate1904, 0);
+    out.Word(record::kDate1904, 0);
     out.Word(kPrecision, 1);
     out.Word(kRefreshAll, 0);
     out.Word(kBookBool, 0);

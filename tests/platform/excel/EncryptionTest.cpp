@@ -130,9 +130,7 @@ TEST_F(Encryption, OurReaderTellsAnEncryptedFileFromADamagedOne) {
     const QString byLibreOffice =
         independent::TestFile(QStringLiteral("fixtures/libreoffice_password.xls"));
     for (const QString& file : {small, large, byLibreOffice}) {
-        for (const auto& sheet : independent::ReadWithFreeXl(file)) {
-            EXPECT_FALSE(sheet.cells.values().contains(QStringLiteral("秘密")));
-        }
+        EXPECT_EQ(independent::Records(file)["filepass"], true) << file.toStdString();
         try {
             app.Workbooks().Open(file);
             ADD_FAILURE() << "opened " << file.toStdString();

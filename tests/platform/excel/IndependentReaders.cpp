@@ -4,7 +4,6 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QProcess>
-#include <freexl.h>
 #include <gtest/gtest.h>
 
 namespace independent {
@@ -18,22 +17,6 @@ QProcess& run(QProcess& process, const QStringList& arguments) {
     return process;
 }
 
-QString cellText(const FreeXL_CellValue& cell) {
-    switch (cell.type) {
-    case FREEXL_CELL_INT:
-        return QString::number(cell.value.int_value);
-    case FREEXL_CELL_DOUBLE:
-        return QString::number(cell.value.double_value, 'g', 15);
-    case FREEXL_CELL_TEXT:
-    case FREEXL_CELL_SST_TEXT:
-    case FREEXL_CELL_DATE:
-    case FREEXL_CELL_DATETIME:
-    case FREEXL_CELL_TIME:
-        return QString::fromUtf8(cell.value.text_value);
-    default:
-        return {};
-    }
-}
 } // namespace
 
 QString TestFile(const QString& name) {
@@ -75,32 +58,22 @@ std::pair<qint64, QString> Stream(const QString& file, const QString& name) {
     return {stream[QStringLiteral("size")].toInteger(), stream[QStringLiteral("sha1")].toString()};
 }
 
-std::vector<FreeXlSheet> ReadWithFreeXl(const QString& file) {
-    const void* handle = nullptr;
-    std::vector<FreeXlSheet> sheets;
-    if (freexl_open(QFile::encodeName(file).constData(), &handle) == FREEXL_OK) {
-        unsigned int count = 0;
-        freexl_get_info(handle, FREEXL_BIFF_SHEET_COUNT, &count);
-        for (unsigned short i = 0; i < count; ++i) {
-            FreeXlSheet sheet;
-            const char* name = nullptr;
-            freexl_get_worksheet_name(handle, i, &name);
-            sheet.name = QString::fromUtf8(name);
-            freexl_select_active_worksheet(handle, i);
-            freexl_worksheet_dimensions(handle, &sheet.rows, &sheet.columns);
-            for (unsigned r = 0; r < sheet.rows; ++r) {
-                for (unsigned short c = 0; c < sheet.columns; ++c) {
-                    FreeXL_CellValue cell;
-                    if (freexl_get_cell_value(handle, r, c, &cell) == FREEXL_OK &&
-                        cell.type != FREEXL_CELL_NULL) {
-                        sheet.cells.insert({r, c}, cellText(cell));
-                    }
-                }
-            }
-            sheets.push_back(sheet);
+std::vector<SheetTexts> Texts(const QString& file) {
+    QProcess process;
+    run(process, {QStringLiteral("texts"), file});
+    std::vector<SheetTexts> sheets;
+    const QJsonArray dumped =
+        QJsonDocument::fromJson(process.readAllStandardOutput())[QStringLiteral("sheets")]
+            .toArray();
+    for (const QJsonValue& dumpedSheet : dumped) {
+        SheetTexts sheet{dumpedSheet[QStringLiteral("name")].toString(), {}};
+        const QJsonObject cells = dumpedSheet[QStringLiteral("cells")].toObject();
+        for (auto cell = cells.begin(); cell != cells.end(); ++cell) {
+            const QStringList place = cell.key().split(u',');
+            sheet.cells.insert({place.at(0).toInt(), place.at(1).toInt()}, cell.value().toString());
         }
+        sheets.push_back(sheet);
     }
-    freexl_close(handle);
     return sheets;
 }
 

@@ -12,8 +12,8 @@ inline void PrintTo(const QString& text, std::ostream* out) {
     *out << '"' << text.toStdString() << '"';
 }
 
-// Readers of .xls files that share no code with the program: FreeXL in process, and
-// python3-xlrd and python3-msoffcrypto-tool through xls_dump.py.
+// Readers of .xls files that share no code with the program: python3-xlrd and
+// python3-msoffcrypto-tool through xls_dump.py.
 namespace independent {
 
 // A file of this test folder, such as a fixture.
@@ -31,13 +31,13 @@ int Decrypt(const QString& file, const QString& password, const QString& out);
 // The size and SHA-1 (hex) of a stream of a compound file, as xlrd's reader finds it.
 std::pair<qint64, QString> Stream(const QString& file, const QString& name);
 
-struct FreeXlSheet {
+struct SheetTexts {
     QString name;
-    unsigned rows = 0;
-    unsigned short columns = 0;
-    QMap<std::pair<unsigned, unsigned short>, QString> cells; // non-empty cells as text
+    QMap<std::pair<int, int>, QString> cells; // by zero-based row and column; not empty
 };
-// FreeXL's view; an empty list when it cannot open the file.
-std::vector<FreeXlSheet> ReadWithFreeXl(const QString& file);
+// xlrd's cell values as the workbook import reads them (excel::CellText): numbers with up
+// to 15 significant digits, dates as yyyy-mm-dd with hh:mm:ss where there is a time,
+// Booleans as TRUE and FALSE, errors as Excel shows them. Empty when xlrd cannot read it.
+std::vector<SheetTexts> Texts(const QString& file);
 
 } // namespace independent

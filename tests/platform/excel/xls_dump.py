@@ -6,6 +6,8 @@
                                    is wrong with its INDEX and DBCELL records, the XF count,
                                    each sheet's page setup and print titles
   xls_dump.py records FILE      -> JSON: the protection records only; reads encrypted files too
+  xls_dump.py texts FILE        -> JSON: sheets with their names and non-empty cell values as
+                                   the workbook import reads them
   xls_dump.py decrypt FILE PASSWORD OUT
                                 -> decrypts with msoffcrypto; exit code 3 for a wrong password
   xls_dump.py stream FILE NAME  -> JSON: size and SHA-1 of a stream of a compound file
@@ -186,6 +188,48 @@ def cells(path):
     return result
 
 
+def number_text(value):
+    return "%.15G" % value
+
+
+def date_text(value, datemode):
+    try:
+        year, month, day, hour, minute, second = xlrd.xldate_as_tuple(value, datemode)
+    except xlrd.xldate.XLDateError:
+        return number_text(value)
+    if (year, month, day) == (0, 0, 0):
+        return "%02d:%02d:%02d" % (hour, minute, second)
+    if (hour, minute, second) == (0, 0, 0):
+        return "%04d-%02d-%02d" % (year, month, day)
+    return "%04d-%02d-%02d %02d:%02d:%02d" % (year, month, day, hour, minute, second)
+
+
+def cell_text(book, cell):
+    if cell.ctype == xlrd.XL_CELL_NUMBER:
+        return number_text(cell.value)
+    if cell.ctype == xlrd.XL_CELL_DATE:
+        return date_text(cell.value, book.datemode)
+    if cell.ctype == xlrd.XL_CELL_BOOLEAN:
+        return "TRUE" if cell.value else "FALSE"
+    if cell.ctype == xlrd.XL_CELL_ERROR:
+        return xlrd.error_text_from_code.get(cell.value, "#N/A")
+    return cell.value
+
+
+def texts(path):
+    book = xlrd.open_workbook(path)
+    sheets = []
+    for sheet in book.sheets():
+        cells = {}
+        for r in range(sheet.nrows):
+            for c in range(sheet.ncols):
+                text = cell_text(book, sheet.cell(r, c))
+                if text:
+                    cells["%d,%d" % (r, c)] = text
+        sheets.append({"name": sheet.name, "cells": cells})
+    return {"sheets": sheets}
+
+
 def decrypt(path, password, out):
     import msoffcrypto
     import msoffcrypto.exceptions
@@ -204,6 +248,9 @@ def decrypt(path, password, out):
 def main(argv):
     if argv[1] == "cells":
         print(json.dumps(cells(argv[2]), ensure_ascii=False))
+        return 0
+    if argv[1] == "texts":
+        print(json.dumps(texts(argv[2]), ensure_ascii=False))
         return 0
     if argv[1] == "records":
         print(json.dumps(protection_records(open(argv[2], "rb").read()), ensure_ascii=False))
