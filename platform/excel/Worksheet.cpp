@@ -360,6 +360,9 @@ void Worksheet::Merge(const CellRect& rect) {
 }
 
 void Worksheet::SetColumnWidth(int column, int width) {
+    if (columnWidths_.empty()) {
+        columnWidths_.assign(kMaxColumns, -1);
+    }
     columnWidths_[static_cast<size_t>(column)] = width;
 }
 
@@ -377,10 +380,7 @@ void Worksheet::AutoFitColumns() {
     }
     for (size_t c = 0; c < widest.size(); ++c) {
         if (widest[c] > 0) {
-            if (columnWidths_.empty()) {
-                columnWidths_.assign(kMaxColumns, -1);
-            }
-            columnWidths_[c] = widest[c];
+            SetColumnWidth(static_cast<int>(c), widest[c]);
         }
     }
 }

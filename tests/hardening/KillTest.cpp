@@ -3,9 +3,9 @@
 #include "platform/excel/Application.h"
 #include "platform/excel/Error.h"
 #include "store/ModuleDataBase.h"
-#include "support/DbHelpers.h"
-#include "support/QvTest.h"
-#include "support/TestFolder.h"
+#include "helpers/DbHelpers.h"
+#include "helpers/QvTest.h"
+#include "helpers/TestFolder.h"
 
 #include <QDir>
 #include <QFile>

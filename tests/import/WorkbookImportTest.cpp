@@ -1,11 +1,11 @@
 #include "import/fInputdata.h"
 #include "platform/app/App.h"
 #include "store/ModuleDataBase.h"
-#include "support/CaseTwins.h"
-#include "support/DbHelpers.h"
-#include "support/QvTest.h"
-#include "support/TestFolder.h"
-#include "support/TrainingRows.h"
+#include "helpers/CaseTwins.h"
+#include "helpers/DbHelpers.h"
+#include "helpers/QvTest.h"
+#include "helpers/TestFolder.h"
+#include "helpers/TrainingRows.h"
 
 #include <QFile>
 #include <QJsonArray>

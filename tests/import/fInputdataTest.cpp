@@ -1,14 +1,14 @@
 #include "import/fInputdata.h"
 
 #include "store/ModuleDataBase.h"
-#include "support/CaseTwins.h"
-#include "support/DbHelpers.h"
-#include "support/QvTest.h"
-#include "support/ReadOnlyScope.h"
-#include "support/ScriptedFiles.h"
-#include "support/SqlcipherCli.h"
-#include "support/TestFolder.h"
-#include "support/TrainingRows.h"
+#include "helpers/CaseTwins.h"
+#include "helpers/DbHelpers.h"
+#include "helpers/QvTest.h"
+#include "helpers/ReadOnlyScope.h"
+#include "helpers/ScriptedFiles.h"
+#include "helpers/SqlcipherCli.h"
+#include "helpers/TestFolder.h"
+#include "helpers/TrainingRows.h"
 
 #include <QFile>
 #include <QLineEdit>

@@ -3,10 +3,10 @@
 #include "platform/ui/DatePicker.h"
 #include "refdata/ParticipantReceiver.h"
 #include "refdata/fAddDep.h"
-#include "support/DbHelpers.h"
-#include "support/ModalDriver.h"
-#include "support/QvTest.h"
-#include "support/TestFolder.h"
+#include "helpers/DbHelpers.h"
+#include "helpers/ModalDriver.h"
+#include "helpers/QvTest.h"
+#include "helpers/TestFolder.h"
 
 #include <QComboBox>
 #include <QGroupBox>

@@ -1,7 +1,7 @@
 #include "reports/SaveTarget.h"
 
 #include "reports/ReportLayout.h"
-#include "support/TestFolder.h"
+#include "helpers/TestFolder.h"
 
 #include <QFile>
 #include <gtest/gtest.h>

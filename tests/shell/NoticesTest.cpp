@@ -1,9 +1,9 @@
 #include "platform/ui/Modal.h"
 #include "shell/Net35.h"
 #include "shell/Net352.h"
-#include "support/ModalDriver.h"
-#include "support/QvTest.h"
-#include "support/RecordingShell.h"
+#include "helpers/ModalDriver.h"
+#include "helpers/QvTest.h"
+#include "helpers/RecordingShell.h"
 #include "support/SystemInfo.h"
 
 #include <QLabel>

@@ -4,8 +4,8 @@
 #include "platform/app/CompanyName.h"
 #include "platform/settings/Settings.h"
 #include "shell/MDIForm1.h"
-#include "support/ModalDriver.h"
-#include "support/QvTest.h"
+#include "helpers/ModalDriver.h"
+#include "helpers/QvTest.h"
 
 #include <QAction>
 #include <QLineEdit>

@@ -3,11 +3,11 @@
 #include "platform/app/App.h"
 #include "platform/ui/Modal.h"
 #include "shell/flogin.h"
-#include "support/ModalDriver.h"
-#include "support/Mouse.h"
-#include "support/QvTest.h"
-#include "support/RecordingShell.h"
-#include "support/TableSysInfo.h"
+#include "helpers/ModalDriver.h"
+#include "helpers/Mouse.h"
+#include "helpers/QvTest.h"
+#include "helpers/RecordingShell.h"
+#include "helpers/TableSysInfo.h"
 
 #include <QApplication>
 #include <QFile>

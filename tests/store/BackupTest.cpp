@@ -1,6 +1,6 @@
 #include "store/Backup.h"
 
-#include "support/TestFolder.h"
+#include "helpers/TestFolder.h"
 
 #include <QDir>
 #include <QFile>

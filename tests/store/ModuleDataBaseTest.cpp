@@ -2,8 +2,8 @@
 
 #include "platform/ado/Connection.h"
 #include "platform/ado/Recordset.h"
-#include "support/QvTest.h"
-#include "support/TestFolder.h"
+#include "helpers/QvTest.h"
+#include "helpers/TestFolder.h"
 
 #include <QDir>
 #include <QFile>

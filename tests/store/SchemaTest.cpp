@@ -3,8 +3,8 @@
 #include "platform/ado/Connection.h"
 #include "platform/ado/Recordset.h"
 #include "store/ModuleDataBase.h"
-#include "support/SqlcipherCli.h"
-#include "support/TestFolder.h"
+#include "helpers/SqlcipherCli.h"
+#include "helpers/TestFolder.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,8 +1,8 @@
 #include "support/Links.h"
 
 #include "platform/clock/Clock.h"
-#include "support/QvTest.h"
-#include "support/RecordingShell.h"
+#include "helpers/QvTest.h"
+#include "helpers/RecordingShell.h"
 
 #include <QLocale>
 #include <QUrl>

@@ -1,8 +1,8 @@
 #include "support/Registry.h"
 
-#include "support/QvTest.h"
+#include "helpers/QvTest.h"
 #include "support/SystemInfo.h"
-#include "support/TableSysInfo.h"
+#include "helpers/TableSysInfo.h"
 
 namespace {
 using sysinfo::RegRoot;

@@ -1,7 +1,7 @@
 #include "support/SystemInfo.h"
 
-#include "support/QvTest.h"
-#include "support/TableSysInfo.h"
+#include "helpers/QvTest.h"
+#include "helpers/TableSysInfo.h"
 
 #include <QFile>
 #include <QProcess>

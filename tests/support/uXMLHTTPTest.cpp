@@ -1,8 +1,8 @@
 #include "support/uXMLHTTP.h"
 
-#include "support/LocalHttpServer.h"
-#include "support/QvTest.h"
-#include "support/WaitFor.h"
+#include "helpers/LocalHttpServer.h"
+#include "helpers/QvTest.h"
+#include "helpers/WaitFor.h"
 
 #include <QDir>
 #include <QFile>

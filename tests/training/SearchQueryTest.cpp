@@ -2,8 +2,8 @@
 
 #include "platform/ado/Connection.h"
 #include "store/ModuleDataBase.h"
-#include "support/QvTest.h"
-#include "support/TestFolder.h"
+#include "helpers/QvTest.h"
+#include "helpers/TestFolder.h"
 
 namespace {
 using ui::Icon;

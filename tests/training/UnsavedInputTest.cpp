@@ -1,9 +1,9 @@
 #include "refdata/fAddDep.h"
 #include "refdata/fSelectMen.h"
-#include "support/DbHelpers.h"
-#include "support/Keyboard.h"
-#include "support/QvTest.h"
-#include "support/TestFolder.h"
+#include "helpers/DbHelpers.h"
+#include "helpers/Keyboard.h"
+#include "helpers/QvTest.h"
+#include "helpers/TestFolder.h"
 #include "training/trainingAdd.h"
 
 #include <QDialog>

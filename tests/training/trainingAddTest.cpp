@@ -4,11 +4,11 @@
 #include "platform/ui/DatePicker.h"
 #include "refdata/fSelectMen.h"
 #include "store/ModuleDataBase.h"
-#include "support/DbHelpers.h"
-#include "support/ModalDriver.h"
-#include "support/QvTest.h"
-#include "support/TestFolder.h"
-#include "support/TrainingRows.h"
+#include "helpers/DbHelpers.h"
+#include "helpers/ModalDriver.h"
+#include "helpers/QvTest.h"
+#include "helpers/TestFolder.h"
+#include "helpers/TrainingRows.h"
 
 #include <QComboBox>
 #include <QFile>

@@ -2,11 +2,11 @@
 
 #include "platform/ado/Recordset.h"
 #include "store/ModuleDataBase.h"
-#include "support/CaseTwins.h"
-#include "support/DbHelpers.h"
-#include "support/SqlcipherCli.h"
-#include "support/TestFolder.h"
-#include "support/TrainingRows.h"
+#include "helpers/CaseTwins.h"
+#include "helpers/DbHelpers.h"
+#include "helpers/SqlcipherCli.h"
+#include "helpers/TestFolder.h"
+#include "helpers/TrainingRows.h"
 
 #include <QFile>
 #include <gtest/gtest.h>

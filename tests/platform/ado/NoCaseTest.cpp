@@ -2,7 +2,7 @@
 
 #include "platform/ado/CaseFold.h"
 #include "platform/app/Strings.h"
-#include "support/CaseTwins.h"
+#include "helpers/CaseTwins.h"
 
 #include <QByteArray>
 #include <QList>

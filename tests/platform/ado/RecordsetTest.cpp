@@ -2,7 +2,7 @@
 
 #include "platform/ado/Connection.h"
 #include "store/ModuleDataBase.h"
-#include "support/TestFolder.h"
+#include "helpers/TestFolder.h"
 
 #include <gtest/gtest.h>
 

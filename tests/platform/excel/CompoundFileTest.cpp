@@ -1,7 +1,7 @@
 #include "platform/excel/CompoundFile.h"
 
 #include "IndependentReaders.h"
-#include "support/TestFolder.h"
+#include "helpers/TestFolder.h"
 
 #include <QCryptographicHash>
 #include <QFile>

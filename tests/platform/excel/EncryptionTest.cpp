@@ -6,7 +6,7 @@
 #include "platform/excel/RangeFormat.h"
 #include "platform/excel/Workbook.h"
 #include "platform/excel/Worksheet.h"
-#include "support/TestFolder.h"
+#include "helpers/TestFolder.h"
 
 #include <QJsonArray>
 #include <gtest/gtest.h>

@@ -4,7 +4,7 @@
 #include "platform/excel/Error.h"
 #include "platform/excel/Workbook.h"
 #include "platform/excel/Worksheet.h"
-#include "support/TestFolder.h"
+#include "helpers/TestFolder.h"
 
 #include <QFile>
 #include <functional>

@@ -8,8 +8,8 @@
 #include "platform/excel/Workbooks.h"
 #include "platform/excel/Worksheet.h"
 #include "platform/excel/Worksheets.h"
-#include "support/HeapBytes.h"
-#include "support/TestFolder.h"
+#include "helpers/HeapBytes.h"
+#include "helpers/TestFolder.h"
 
 #include <QDir>
 #include <functional>

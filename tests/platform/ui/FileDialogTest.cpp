@@ -1,6 +1,6 @@
 #include "platform/ui/FileDialog.h"
 
-#include "support/ScriptedFiles.h"
+#include "helpers/ScriptedFiles.h"
 
 #include <QDir>
 #include <QFileInfo>

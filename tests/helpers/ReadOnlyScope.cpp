@@ -1,4 +1,4 @@
-#include "support/ReadOnlyScope.h"
+#include "helpers/ReadOnlyScope.h"
 
 #include <QFile>
 #include <QFileInfo>

@@ -1,12 +1,12 @@
+#include "helpers/LocalHttpServer.h"
+#include "helpers/RecordingShell.h"
+#include "helpers/ScriptedMessages.h"
 #include "platform/app/App.h"
 #include "platform/app/CompanyName.h"
 #include "platform/clock/Clock.h"
 #include "platform/settings/Settings.h"
 #include "platform/shell/Shell.h"
 #include "store/ModuleDataBase.h"
-#include "support/LocalHttpServer.h"
-#include "support/RecordingShell.h"
-#include "support/ScriptedMessages.h"
 #include "support/SystemInfo.h"
 
 #include <QApplication>

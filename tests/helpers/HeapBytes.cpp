@@ -1,4 +1,4 @@
-#include "support/HeapBytes.h"
+#include "helpers/HeapBytes.h"
 
 #include <malloc.h>
 

@@ -1,4 +1,4 @@
-#include "support/SqlcipherCli.h"
+#include "helpers/SqlcipherCli.h"
 
 #include "store/ModuleDataBase.h"
 

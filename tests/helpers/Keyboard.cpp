@@ -1,6 +1,6 @@
-#include "support/Keyboard.h"
+#include "helpers/Keyboard.h"
 
-#include "support/Mouse.h"
+#include "helpers/Mouse.h"
 
 #include <QApplication>
 #include <QClipboard>

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "support/PrintQt.h"
-#include "support/ScriptedMessages.h"
+#include "helpers/PrintQt.h"
+#include "helpers/ScriptedMessages.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "support/WaitFor.h"
+#include "helpers/WaitFor.h"
 
 #include <QCoreApplication>
 #include <QDeadlineTimer>

@@ -1,4 +1,4 @@
-#include "support/TableSysInfo.h"
+#include "helpers/TableSysInfo.h"
 
 TableSysInfo::TableSysInfo() : previous_(sysinfo::SetService(this)) {}
 

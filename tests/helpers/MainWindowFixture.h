@@ -1,8 +1,8 @@
 #pragma once
 
+#include "helpers/QvTest.h"
+#include "helpers/TestFolder.h"
 #include "shell/MDIForm1.h"
-#include "support/QvTest.h"
-#include "support/TestFolder.h"
 #include "training/fSearch.h"
 
 #include <memory>

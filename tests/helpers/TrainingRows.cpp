@@ -1,4 +1,4 @@
-#include "support/TrainingRows.h"
+#include "helpers/TrainingRows.h"
 
 #include "platform/ado/Connection.h"
 #include "platform/ado/Recordset.h"

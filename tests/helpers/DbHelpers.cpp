@@ -1,4 +1,4 @@
-#include "support/DbHelpers.h"
+#include "helpers/DbHelpers.h"
 
 #include "platform/ado/Connection.h"
 #include "platform/ado/Recordset.h"

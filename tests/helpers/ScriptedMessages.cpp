@@ -1,4 +1,4 @@
-#include "support/ScriptedMessages.h"
+#include "helpers/ScriptedMessages.h"
 
 #include <QRegularExpression>
 #include <gtest/gtest.h>

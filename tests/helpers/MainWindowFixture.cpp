@@ -1,4 +1,4 @@
-#include "support/MainWindowFixture.h"
+#include "helpers/MainWindowFixture.h"
 
 #include "training/SearchList.h"
 

@@ -1,4 +1,4 @@
-#include "support/TestFolder.h"
+#include "helpers/TestFolder.h"
 
 #include "store/ModuleDataBase.h"
 #include "store/Schema.h"

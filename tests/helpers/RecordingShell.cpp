@@ -1,4 +1,4 @@
-#include "support/RecordingShell.h"
+#include "helpers/RecordingShell.h"
 
 RecordingShell& RecordingShell::Instance() {
     static RecordingShell instance;

@@ -1,4 +1,4 @@
-#include "support/CaseTwins.h"
+#include "helpers/CaseTwins.h"
 
 const std::vector<CaseTwin>& CaseTwins() {
     static const std::vector<CaseTwin> twins = {

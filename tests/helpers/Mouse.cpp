@@ -1,4 +1,4 @@
-#include "support/Mouse.h"
+#include "helpers/Mouse.h"
 
 #include <QApplication>
 #include <QMouseEvent>

@@ -1,4 +1,4 @@
-#include "support/LocalHttpServer.h"
+#include "helpers/LocalHttpServer.h"
 
 #include <QTcpSocket>
 #include <gtest/gtest.h>

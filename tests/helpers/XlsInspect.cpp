@@ -1,4 +1,4 @@
-#include "support/XlsInspect.h"
+#include "helpers/XlsInspect.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -7,7 +7,7 @@
 
 QJsonObject InspectXls(const QString& path, const QString& openPassword) {
     QProcess reader;
-    QStringList arguments = {QStringLiteral(QVLEDGER_TEST_SUPPORT_DIR "/xls_inspect.py"), path};
+    QStringList arguments = {QStringLiteral(QVLEDGER_TEST_HELPERS_DIR "/xls_inspect.py"), path};
     if (!openPassword.isEmpty()) {
         arguments.push_back(openPassword);
     }

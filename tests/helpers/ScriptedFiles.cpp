@@ -1,4 +1,4 @@
-#include "support/ScriptedFiles.h"
+#include "helpers/ScriptedFiles.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "support/ModalDriver.h"
+#include "helpers/ModalDriver.h"
 
 #include <QApplication>
 #include <QPointer>
