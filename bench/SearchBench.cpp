@@ -3,6 +3,7 @@
 #include "bench/BenchOutput.h"
 #include "platform/ado/AccessDialect.h"
 #include "platform/ado/Connection.h"
+#include "platform/ui/DatePicker.h"
 #include "store/ModuleDataBase.h"
 #include "training/SearchList.h"
 #include "training/SearchQuery.h"
@@ -10,7 +11,6 @@
 
 #include <QCheckBox>
 #include <QComboBox>
-#include "platform/ui/DatePicker.h"
 #include <QFile>
 #include <QProcess>
 

@@ -1,11 +1,11 @@
 #include "CustomerWorkbook.h"
 #include "KilledChild.h"
-#include "platform/excel/Application.h"
-#include "platform/excel/Error.h"
-#include "store/ModuleDataBase.h"
 #include "helpers/DbHelpers.h"
 #include "helpers/QvTest.h"
 #include "helpers/TestFolder.h"
+#include "platform/excel/Application.h"
+#include "platform/excel/Error.h"
+#include "store/ModuleDataBase.h"
 
 #include <QDir>
 #include <QFile>

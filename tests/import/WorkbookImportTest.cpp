@@ -1,11 +1,11 @@
-#include "import/fInputdata.h"
-#include "platform/app/App.h"
-#include "store/ModuleDataBase.h"
 #include "helpers/CaseTwins.h"
 #include "helpers/DbHelpers.h"
 #include "helpers/QvTest.h"
 #include "helpers/TestFolder.h"
 #include "helpers/TrainingRows.h"
+#include "import/fInputdata.h"
+#include "platform/app/App.h"
+#include "store/ModuleDataBase.h"
 
 #include <QFile>
 #include <QJsonArray>

@@ -1,6 +1,5 @@
 #include "import/fInputdata.h"
 
-#include "store/ModuleDataBase.h"
 #include "helpers/CaseTwins.h"
 #include "helpers/DbHelpers.h"
 #include "helpers/QvTest.h"
@@ -9,6 +8,7 @@
 #include "helpers/SqlcipherCli.h"
 #include "helpers/TestFolder.h"
 #include "helpers/TrainingRows.h"
+#include "store/ModuleDataBase.h"
 
 #include <QFile>
 #include <QLineEdit>

@@ -1,9 +1,9 @@
 #include "refdata/fAddDep.h"
 
-#include "store/ModuleDataBase.h"
 #include "helpers/DbHelpers.h"
 #include "helpers/QvTest.h"
 #include "helpers/TestFolder.h"
+#include "store/ModuleDataBase.h"
 
 #include <QFile>
 #include <QLineEdit>

@@ -1,12 +1,12 @@
 #include "refdata/fSelectMen.h"
 
-#include "platform/ui/DatePicker.h"
-#include "refdata/ParticipantReceiver.h"
-#include "refdata/fAddDep.h"
 #include "helpers/DbHelpers.h"
 #include "helpers/ModalDriver.h"
 #include "helpers/QvTest.h"
 #include "helpers/TestFolder.h"
+#include "platform/ui/DatePicker.h"
+#include "refdata/ParticipantReceiver.h"
+#include "refdata/fAddDep.h"
 
 #include <QComboBox>
 #include <QGroupBox>

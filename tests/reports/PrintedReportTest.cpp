@@ -1,10 +1,10 @@
-#include "platform/app/CompanyName.h"
-#include "platform/clock/Clock.h"
-#include "reports/sSaveXLS.h"
 #include "helpers/DbHelpers.h"
 #include "helpers/QvTest.h"
 #include "helpers/TestFolder.h"
 #include "helpers/TrainingRows.h"
+#include "platform/app/CompanyName.h"
+#include "platform/clock/Clock.h"
+#include "reports/sSaveXLS.h"
 #include "training/SearchList.h"
 #include "training/fSearch.h"
 

@@ -1,7 +1,7 @@
 #include "reports/SaveTarget.h"
 
-#include "reports/ReportLayout.h"
 #include "helpers/TestFolder.h"
+#include "reports/ReportLayout.h"
 
 #include <QFile>
 #include <gtest/gtest.h>

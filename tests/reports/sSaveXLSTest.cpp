@@ -1,10 +1,5 @@
 #include "reports/sSaveXLS.h"
 
-#include "platform/app/App.h"
-#include "platform/app/CompanyName.h"
-#include "platform/clock/Clock.h"
-#include "platform/settings/Settings.h"
-#include "store/ModuleDataBase.h"
 #include "helpers/DbHelpers.h"
 #include "helpers/ModalDriver.h"
 #include "helpers/QvTest.h"
@@ -12,6 +7,11 @@
 #include "helpers/TestFolder.h"
 #include "helpers/TrainingRows.h"
 #include "helpers/XlsInspect.h"
+#include "platform/app/App.h"
+#include "platform/app/CompanyName.h"
+#include "platform/clock/Clock.h"
+#include "platform/settings/Settings.h"
+#include "store/ModuleDataBase.h"
 #include "training/SearchList.h"
 #include "training/fSearch.h"
 

@@ -1,5 +1,8 @@
 // Draws the program's windows on a real X display (Xvfb) and saves each as a PNG, so a
 // person can look at what the user sees: scripts/screenshots.sh runs it.
+#include "helpers/DbHelpers.h"
+#include "helpers/TestFolder.h"
+#include "helpers/TrainingRows.h"
 #include "platform/app/App.h"
 #include "refdata/fAddDep.h"
 #include "refdata/fSelectMen.h"
@@ -8,9 +11,6 @@
 #include "shell/Startup.h"
 #include "shell/fOption.h"
 #include "store/ModuleDataBase.h"
-#include "helpers/DbHelpers.h"
-#include "helpers/TestFolder.h"
-#include "helpers/TrainingRows.h"
 #include "training/SearchList.h"
 #include "training/fSearch.h"
 #include "training/trainingAdd.h"

@@ -1,9 +1,9 @@
-#include "platform/ui/Modal.h"
-#include "shell/Net35.h"
-#include "shell/Net352.h"
 #include "helpers/ModalDriver.h"
 #include "helpers/QvTest.h"
 #include "helpers/RecordingShell.h"
+#include "platform/ui/Modal.h"
+#include "shell/Net35.h"
+#include "shell/Net352.h"
 #include "support/SystemInfo.h"
 
 #include <QLabel>

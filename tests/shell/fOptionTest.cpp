@@ -1,11 +1,11 @@
 #include "shell/fOption.h"
 
+#include "helpers/ModalDriver.h"
+#include "helpers/QvTest.h"
 #include "platform/app/App.h"
 #include "platform/app/CompanyName.h"
 #include "platform/settings/Settings.h"
 #include "shell/MDIForm1.h"
-#include "helpers/ModalDriver.h"
-#include "helpers/QvTest.h"
 
 #include <QAction>
 #include <QLineEdit>

@@ -1,13 +1,13 @@
 #include "shell/frmAbout.h"
 
-#include "platform/app/App.h"
-#include "platform/ui/Modal.h"
-#include "shell/flogin.h"
 #include "helpers/ModalDriver.h"
 #include "helpers/Mouse.h"
 #include "helpers/QvTest.h"
 #include "helpers/RecordingShell.h"
 #include "helpers/TableSysInfo.h"
+#include "platform/app/App.h"
+#include "platform/ui/Modal.h"
+#include "shell/flogin.h"
 
 #include <QApplication>
 #include <QFile>

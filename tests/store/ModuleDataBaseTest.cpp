@@ -1,9 +1,9 @@
 #include "store/ModuleDataBase.h"
 
-#include "platform/ado/Connection.h"
-#include "platform/ado/Recordset.h"
 #include "helpers/QvTest.h"
 #include "helpers/TestFolder.h"
+#include "platform/ado/Connection.h"
+#include "platform/ado/Recordset.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,10 +1,10 @@
 #include "store/Schema.h"
 
+#include "helpers/SqlcipherCli.h"
+#include "helpers/TestFolder.h"
 #include "platform/ado/Connection.h"
 #include "platform/ado/Recordset.h"
 #include "store/ModuleDataBase.h"
-#include "helpers/SqlcipherCli.h"
-#include "helpers/TestFolder.h"
 
 #include <QDir>
 #include <QFile>

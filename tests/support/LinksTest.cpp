@@ -1,8 +1,8 @@
 #include "support/Links.h"
 
-#include "platform/clock/Clock.h"
 #include "helpers/QvTest.h"
 #include "helpers/RecordingShell.h"
+#include "platform/clock/Clock.h"
 
 #include <QLocale>
 #include <QUrl>

@@ -1,8 +1,8 @@
 #include "support/Registry.h"
 
 #include "helpers/QvTest.h"
-#include "support/SystemInfo.h"
 #include "helpers/TableSysInfo.h"
+#include "support/SystemInfo.h"
 
 namespace {
 using sysinfo::RegRoot;

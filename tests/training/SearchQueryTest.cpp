@@ -1,9 +1,9 @@
 #include "training/SearchQuery.h"
 
-#include "platform/ado/Connection.h"
-#include "store/ModuleDataBase.h"
 #include "helpers/QvTest.h"
 #include "helpers/TestFolder.h"
+#include "platform/ado/Connection.h"
+#include "store/ModuleDataBase.h"
 
 namespace {
 using ui::Icon;

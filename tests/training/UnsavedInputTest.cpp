@@ -1,9 +1,9 @@
-#include "refdata/fAddDep.h"
-#include "refdata/fSelectMen.h"
 #include "helpers/DbHelpers.h"
 #include "helpers/Keyboard.h"
 #include "helpers/QvTest.h"
 #include "helpers/TestFolder.h"
+#include "refdata/fAddDep.h"
+#include "refdata/fSelectMen.h"
 #include "training/trainingAdd.h"
 
 #include <QDialog>

@@ -1,13 +1,13 @@
 #include "training/fSearch.h"
 
-#include "platform/clock/Clock.h"
-#include "platform/ui/DatePicker.h"
-#include "store/ModuleDataBase.h"
 #include "helpers/CaseTwins.h"
 #include "helpers/DbHelpers.h"
 #include "helpers/QvTest.h"
 #include "helpers/TestFolder.h"
 #include "helpers/TrainingRows.h"
+#include "platform/clock/Clock.h"
+#include "platform/ui/DatePicker.h"
+#include "store/ModuleDataBase.h"
 #include "training/SearchList.h"
 
 #include <QCheckBox>

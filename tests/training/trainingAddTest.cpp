@@ -1,14 +1,14 @@
 #include "training/trainingAdd.h"
 
-#include "platform/clock/Clock.h"
-#include "platform/ui/DatePicker.h"
-#include "refdata/fSelectMen.h"
-#include "store/ModuleDataBase.h"
 #include "helpers/DbHelpers.h"
 #include "helpers/ModalDriver.h"
 #include "helpers/QvTest.h"
 #include "helpers/TestFolder.h"
 #include "helpers/TrainingRows.h"
+#include "platform/clock/Clock.h"
+#include "platform/ui/DatePicker.h"
+#include "refdata/fSelectMen.h"
+#include "store/ModuleDataBase.h"
 
 #include <QComboBox>
 #include <QFile>

@@ -1,12 +1,12 @@
 #include "platform/ado/Connection.h"
 
-#include "platform/ado/Recordset.h"
-#include "store/ModuleDataBase.h"
 #include "helpers/CaseTwins.h"
 #include "helpers/DbHelpers.h"
 #include "helpers/SqlcipherCli.h"
 #include "helpers/TestFolder.h"
 #include "helpers/TrainingRows.h"
+#include "platform/ado/Recordset.h"
+#include "store/ModuleDataBase.h"
 
 #include <QFile>
 #include <gtest/gtest.h>

@@ -1,8 +1,8 @@
 #include "platform/ado/NoCase.h"
 
+#include "helpers/CaseTwins.h"
 #include "platform/ado/CaseFold.h"
 #include "platform/app/Strings.h"
-#include "helpers/CaseTwins.h"
 
 #include <QByteArray>
 #include <QList>

@@ -1,8 +1,8 @@
 #include "platform/ado/Recordset.h"
 
+#include "helpers/TestFolder.h"
 #include "platform/ado/Connection.h"
 #include "store/ModuleDataBase.h"
-#include "helpers/TestFolder.h"
 
 #include <gtest/gtest.h>
 

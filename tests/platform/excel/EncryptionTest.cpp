@@ -1,4 +1,5 @@
 #include "IndependentReaders.h"
+#include "helpers/TestFolder.h"
 #include "platform/excel/Application.h"
 #include "platform/excel/Constants.h"
 #include "platform/excel/Error.h"
@@ -6,7 +7,6 @@
 #include "platform/excel/RangeFormat.h"
 #include "platform/excel/Workbook.h"
 #include "platform/excel/Worksheet.h"
-#include "helpers/TestFolder.h"
 
 #include <QJsonArray>
 #include <gtest/gtest.h>

@@ -1,10 +1,10 @@
 #include "IndependentReaders.h"
+#include "helpers/TestFolder.h"
 #include "platform/excel/Application.h"
 #include "platform/excel/CellText.h"
 #include "platform/excel/Error.h"
 #include "platform/excel/Workbook.h"
 #include "platform/excel/Worksheet.h"
-#include "helpers/TestFolder.h"
 
 #include <QFile>
 #include <functional>

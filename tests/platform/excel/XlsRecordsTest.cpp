@@ -1,5 +1,7 @@
 #include "BiffFixture.h"
 #include "IndependentReaders.h"
+#include "helpers/HeapBytes.h"
+#include "helpers/TestFolder.h"
 #include "platform/excel/Application.h"
 #include "platform/excel/CellText.h"
 #include "platform/excel/Error.h"
@@ -8,8 +10,6 @@
 #include "platform/excel/Workbooks.h"
 #include "platform/excel/Worksheet.h"
 #include "platform/excel/Worksheets.h"
-#include "helpers/HeapBytes.h"
-#include "helpers/TestFolder.h"
 
 #include <QDir>
 #include <functional>

@@ -1,11 +1,11 @@
 #include "IndependentReaders.h"
+#include "helpers/TestFolder.h"
 #include "platform/excel/Application.h"
 #include "platform/excel/Constants.h"
 #include "platform/excel/Error.h"
 #include "platform/excel/RangeFormat.h"
 #include "platform/excel/Workbook.h"
 #include "platform/excel/Worksheet.h"
-#include "helpers/TestFolder.h"
 
 #include <QDir>
 #include <QFile>
