@@ -1,7 +1,7 @@
 #include "store/Schema.h"
 
 #include "platform/ado/Ado.h"
-#include "platform/ado/Database.h"
+#include "platform/ado/Connection.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -62,7 +62,7 @@ bool CreateEmptyDatabase(const QString& path, const QString& password) {
     const QString building = path + QStringLiteral(".creating");
     QFile::remove(building);
     try {
-        ado::detail::Database::Create(building, password, QString::fromUtf8(kStatements));
+        ado::CreateDatabase(building, password, QString::fromUtf8(kStatements));
     } catch (...) {
         QFile::remove(building);
         throw;

@@ -73,4 +73,8 @@ bool Connection::InTransaction() const {
     return database_ && sqlite3_get_autocommit(database_->Handle()) == 0;
 }
 
+void CreateDatabase(const QString& path, const QString& password, const QString& statements) {
+    detail::Database::Create(path, password, statements);
+}
+
 } // namespace ado

@@ -7,6 +7,10 @@
 
 namespace ado {
 
+// Makes a new encrypted database file and runs the given statements (plain SQLite, not
+// the dialect) in it. Throws ado::Error.
+void CreateDatabase(const QString& path, const QString& password, const QString& statements);
+
 namespace detail {
 class Database;
 }

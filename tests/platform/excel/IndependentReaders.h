@@ -1,16 +1,12 @@
 #pragma once
 
+#include "helpers/PrintQt.h"
+
 #include <QJsonObject>
 #include <QMap>
 #include <QString>
-#include <ostream>
 #include <utility>
 #include <vector>
-
-// Failure messages show texts as text.
-inline void PrintTo(const QString& text, std::ostream* out) {
-    *out << '"' << text.toStdString() << '"';
-}
 
 // Readers of .xls files that share no code with the program: python3-xlrd and
 // python3-msoffcrypto-tool through xls_dump.py.

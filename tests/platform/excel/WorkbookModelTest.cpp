@@ -1,3 +1,4 @@
+#include "helpers/ErrorOf.h"
 #include "platform/excel/Application.h"
 #include "platform/excel/Constants.h"
 #include "platform/excel/Error.h"
@@ -10,15 +11,6 @@
 
 namespace {
 using namespace excel;
-
-QString errorOf(const std::function<void()>& step) {
-    try {
-        step();
-    } catch (const Error& error) {
-        return error.Description();
-    }
-    return QStringLiteral("no error");
-}
 
 class Model : public testing::Test {
 protected:

@@ -1,4 +1,5 @@
 #include "IndependentReaders.h"
+#include "helpers/ErrorOf.h"
 #include "helpers/TestFolder.h"
 #include "platform/excel/Application.h"
 #include "platform/excel/CellText.h"
@@ -13,15 +14,6 @@
 namespace {
 using namespace excel;
 using independent::TestFile;
-
-QString errorOf(const std::function<void()>& step) {
-    try {
-        step();
-    } catch (const Error& error) {
-        return error.Description();
-    }
-    return QStringLiteral("no error");
-}
 
 class XlsReader : public testing::Test {
 protected:

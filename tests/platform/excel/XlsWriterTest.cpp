@@ -1,4 +1,5 @@
 #include "IndependentReaders.h"
+#include "helpers/ErrorOf.h"
 #include "helpers/TestFolder.h"
 #include "platform/excel/Application.h"
 #include "platform/excel/Constants.h"
@@ -17,15 +18,6 @@ namespace {
 using namespace excel;
 using independent::Dump;
 using independent::FormatOf;
-
-QString errorOf(const std::function<void()>& step) {
-    try {
-        step();
-    } catch (const Error& error) {
-        return error.Description();
-    }
-    return QStringLiteral("no error");
-}
 
 void headingStyle(Range range) {
     range.Font().SetBold(false);
