@@ -219,8 +219,8 @@ TEST_F(MDIForm1Test, EveryWindowWearsTheProgramsOwnIcon) {
     ASSERT_FALSE(icon.isNull());
     EXPECT_EQ(icon.availableSizes().value(0), QSize(128, 128));
     TestFolder folder;
+    MDIForm1 form; // before the database: its load points DatabasePath beside the program
     folder.WithDatabase();
-    MDIForm1 form;
     form.show();
     form.ShowSearch();
     const QImage expected = icon.pixmap(16).toImage();
