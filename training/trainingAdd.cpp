@@ -184,7 +184,7 @@ void trainingAdd::打开训练表1个记录(int id) {
             connection.Execute(QStringLiteral("insert into 部门表 (部门名称) values('") +
                                SqlQuote(department) + QStringLiteral("')"));
         }
-        Combo5->setCurrentIndex(Combo5->findText(department, Qt::MatchFixedString));
+        Combo5->setCurrentIndex(ui::FindSameText(*Combo5, department));
     });
     const std::vector<std::pair<const char*, QComboBox*>> flags = {
         {"新进员工", Combo1}, {"法规", Combo2}, {"SOP", Combo3}, {"专业技术", Combo4}};

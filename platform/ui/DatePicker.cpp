@@ -87,22 +87,20 @@ void DatePicker::setDate(const QDate& date) {
     markRefused(false);
 }
 
-void DatePicker::takeTyped() {
+bool DatePicker::takeTyped() {
     const std::optional<QDate> typed = ParseTypedDate(text());
     if (typed) {
         setDate(*typed);
     } else {
         markRefused(true);
     }
+    return typed.has_value();
 }
 
 bool DatePicker::CommitTyped() {
-    const std::optional<QDate> typed = ParseTypedDate(text());
-    if (typed) {
-        setDate(*typed);
+    if (takeTyped()) {
         return true;
     }
-    markRefused(true);
     Critical(QStringLiteral("“%1”不是有效的日期，请按“2020-03-15”的格式输入。").arg(text()), this);
     setFocus(Qt::OtherFocusReason);
     selectAll();

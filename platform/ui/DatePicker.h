@@ -41,7 +41,8 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
 
 private:
-    void takeTyped();
+    // The typed text as the date, or marked as refused; true when it is a date.
+    bool takeTyped();
     void markRefused(bool refused);
 
     QDate date_;
