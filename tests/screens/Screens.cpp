@@ -3,6 +3,7 @@
 #include "helpers/DbHelpers.h"
 #include "helpers/TestFolder.h"
 #include "helpers/TrainingRows.h"
+#include "import/fInputdata.h"
 #include "platform/app/App.h"
 #include "refdata/fAddDep.h"
 #include "refdata/fSelectMen.h"
@@ -86,6 +87,10 @@ int main(int argc, char** argv) {
     {
         sSaveXLS exporter(*search.ListView1, &main);
         save(exporter, out, QStringLiteral("export"));
+    }
+    {
+        fInputdata import(&main);
+        save(import, out, QStringLiteral("import"));
     }
     {
         // The dialog ui::ChooseFile shows, started where it starts.
