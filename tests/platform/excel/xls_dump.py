@@ -38,7 +38,9 @@ def protection_records(data):
             found["writeprot"] = True
         elif kind == 0x002F:
             found["filepass"] = True
-        elif kind == 0x005B:
+        elif kind == 0x005B and not found["filepass"]:
+            # After FILEPASS the body is encrypted: read as text, its random bytes
+            # could stop the reader half-way.
             readonly, verifier, length, flags = struct.unpack_from("<HHHB", body, 0)
             raw = body[7:]
             user = raw[:length * 2].decode("utf-16-le") if flags & 1 else raw[:length].decode("latin-1")
