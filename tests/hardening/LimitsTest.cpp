@@ -1,7 +1,7 @@
 #include "helpers/DbHelpers.h"
+#include "helpers/IndependentReaders.h"
 #include "helpers/QvTest.h"
 #include "helpers/TestFolder.h"
-#include "helpers/XlsInspect.h"
 #include "platform/app/CompanyName.h"
 #include "reports/SaveTarget.h"
 #include "reports/sSaveXLS.h"
@@ -37,7 +37,7 @@ QString names(int count) {
 // Every cell value of every sheet the independent reader sees.
 QSet<QString> cellTexts(const QString& workbook) {
     QSet<QString> texts;
-    const QJsonObject inspected = InspectXls(workbook);
+    const QJsonObject inspected = independent::Inspect(workbook);
     for (const QJsonValue sheet : inspected.value("sheets").toArray()) {
         const QJsonObject cells = sheet.toObject().value("cells").toObject();
         for (auto cell = cells.begin(); cell != cells.end(); ++cell) {

@@ -1,12 +1,12 @@
 #include "reports/sSaveXLS.h"
 
 #include "helpers/DbHelpers.h"
+#include "helpers/IndependentReaders.h"
 #include "helpers/ModalDriver.h"
 #include "helpers/QvTest.h"
 #include "helpers/ScriptedFiles.h"
 #include "helpers/TestFolder.h"
 #include "helpers/TrainingRows.h"
-#include "helpers/XlsInspect.h"
 #include "platform/app/App.h"
 #include "platform/app/CompanyName.h"
 #include "platform/clock/Clock.h"
@@ -57,7 +57,7 @@ protected:
     }
 
     QString value(const QJsonObject& book, const QString& sheet, const QString& cell) {
-        return XlsCell(book, sheet, cell).value("value").toVariant().toString();
+        return independent::Cell(book, sheet, cell).value("value").toVariant().toString();
     }
 
     TestFolder folder;
@@ -165,8 +165,8 @@ TEST_F(sSaveXLSTest, TheSummaryWithoutRecordsHasItsHeadingsAndClosingBlock) {
     sSaveXLS dialog(list);
     dialog.Text2->setText("  训练总表  ");
     save(dialog);
-    const QJsonObject book = InspectXls(target);
-    const QJsonObject sheet = XlsSheet(book, "训练总表");
+    const QJsonObject book = independent::Inspect(target);
+    const QJsonObject sheet = independent::Sheet(book, "训练总表");
     ASSERT_FALSE(sheet.isEmpty()) << QJsonDocument(book).toJson().toStdString();
     EXPECT_EQ(value(book, "训练总表", "A1"), "Quorvane制药有限公司 教育训练记录表");
     EXPECT_EQ(value(book, "训练总表", "A2"), "部门\nDepartment");
@@ -193,9 +193,10 @@ TEST_F(sSaveXLSTest, HeadingCellsEndWhiteOnOrangeCentredAndWrapped) {
     SearchList& list = listOf("nothing found");
     sSaveXLS dialog(list);
     save(dialog);
-    const QJsonObject book = InspectXls(target);
+    const QJsonObject book = independent::Inspect(target);
     for (const char* address : {"A1", "B2", "C3", "M2"}) {
-        const QJsonObject cell = XlsCell(book, "QA教育训练管理", QString::fromUtf8(address));
+        const QJsonObject cell =
+            independent::Cell(book, "QA教育训练管理", QString::fromUtf8(address));
         EXPECT_EQ(cell.value("font").toString(), "Times New Roman") << address;
         EXPECT_EQ(cell.value("size").toDouble(), 10) << address;
         EXPECT_FALSE(cell.value("bold").toBool()) << address;
@@ -207,8 +208,8 @@ TEST_F(sSaveXLSTest, HeadingCellsEndWhiteOnOrangeCentredAndWrapped) {
         EXPECT_EQ(cell.value("valign").toInt(), 1) << address;
         EXPECT_TRUE(cell.value("wrap").toBool()) << address;
     }
-    EXPECT_TRUE(XlsCell(book, "QA教育训练管理", "A1").value("underline").toBool());
-    EXPECT_FALSE(XlsCell(book, "QA教育训练管理", "B2").value("underline").toBool());
+    EXPECT_TRUE(independent::Cell(book, "QA教育训练管理", "A1").value("underline").toBool());
+    EXPECT_FALSE(independent::Cell(book, "QA教育训练管理", "B2").value("underline").toBool());
 }
 
 TEST_F(sSaveXLSTest, RecordRowsFollowTheirRules) {
@@ -233,25 +234,27 @@ TEST_F(sSaveXLSTest, RecordRowsFollowTheirRules) {
     dialog.Combo1->setCurrentText("否");
     save(dialog);
     EXPECT_EQ(list.SubItem(0, 10), "偏差处理") << "the list loses the line break too";
-    const QJsonObject book = InspectXls(target);
+    const QJsonObject book = independent::Inspect(target);
     const QString sheet = "QA教育训练管理";
     for (size_t i = 0; i < rows.size(); ++i) {
         const QString r = QString::number(4 + static_cast<int>(i));
         EXPECT_EQ(value(book, sheet, "I" + r), rows[i].expected) << i;
-        EXPECT_EQ(XlsCell(book, sheet, "I" + r).value("format").toString(), "@");
+        EXPECT_EQ(independent::Cell(book, sheet, "I" + r).value("format").toString(), "@");
     }
     EXPECT_EQ(value(book, sheet, "A4"), "质量部");
     EXPECT_EQ(value(book, sheet, "B4"), "√");
     EXPECT_EQ(value(book, sheet, "B5"), "");
-    EXPECT_EQ(XlsCell(book, sheet, "D4").value("borders").toArray(), QJsonArray({1, 1, 1, 1}));
+    EXPECT_EQ(independent::Cell(book, sheet, "D4").value("borders").toArray(),
+              QJsonArray({1, 1, 1, 1}));
     EXPECT_EQ(value(book, sheet, "G4"), "2014-12-04");
-    EXPECT_EQ(XlsCell(book, sheet, "G4").value("type").toString(), "text");
-    EXPECT_EQ(XlsCell(book, sheet, "H4").value("type").toString(), "number") << "001 reads as 1";
+    EXPECT_EQ(independent::Cell(book, sheet, "G4").value("type").toString(), "text");
+    EXPECT_EQ(independent::Cell(book, sheet, "H4").value("type").toString(), "number")
+        << "001 reads as 1";
     EXPECT_EQ(value(book, sheet, "J4"), "偏差处理");
-    EXPECT_FALSE(XlsCell(book, sheet, "J4").value("wrap").toBool());
+    EXPECT_FALSE(independent::Cell(book, sheet, "J4").value("wrap").toBool());
     EXPECT_EQ(value(book, sheet, "M4"), "张三、李四");
-    EXPECT_EQ(XlsCell(book, sheet, "A4").value("font").toString(), "楷体_GB2312");
-    EXPECT_EQ(XlsCell(book, sheet, "G4").value("font").toString(), "Times New Roman");
+    EXPECT_EQ(independent::Cell(book, sheet, "A4").value("font").toString(), "楷体_GB2312");
+    EXPECT_EQ(independent::Cell(book, sheet, "G4").value("font").toString(), "Times New Roman");
     EXPECT_EQ(value(book, sheet, "A9"), "保存时间:2015/6/1 9:05:07");
     EXPECT_EQ(value(book, sheet, "A11"), kBox);
 }
@@ -261,13 +264,14 @@ TEST_F(sSaveXLSTest, WrapAppliesToTitlesAndParticipantsWhenChosen) {
     SearchList& list = listOf();
     sSaveXLS dialog(list);
     save(dialog);
-    const QJsonObject book = InspectXls(target);
+    const QJsonObject book = independent::Inspect(target);
     for (const char* address : {"J4", "K4", "M4"}) {
-        EXPECT_TRUE(
-            XlsCell(book, "QA教育训练管理", QString::fromUtf8(address)).value("wrap").toBool())
+        EXPECT_TRUE(independent::Cell(book, "QA教育训练管理", QString::fromUtf8(address))
+                        .value("wrap")
+                        .toBool())
             << address;
     }
-    EXPECT_FALSE(XlsCell(book, "QA教育训练管理", "L4").value("wrap").toBool());
+    EXPECT_FALSE(independent::Cell(book, "QA教育训练管理", "L4").value("wrap").toBool());
 }
 
 TEST_F(sSaveXLSTest, ThePersonalRecordShowsTheEmployeeBlockAndSignatures) {
@@ -281,7 +285,7 @@ TEST_F(sSaveXLSTest, ThePersonalRecordShowsTheEmployeeBlockAndSignatures) {
     sSaveXLS dialog(list);
     dialog.Text3->setText(" O'Hara ");
     save(dialog);
-    const QJsonObject book = InspectXls(target);
+    const QJsonObject book = independent::Inspect(target);
     const QString sheet = "QA教育训练管理";
     EXPECT_EQ(value(book, sheet, "A1"), "Quorvane制药有限公司 个人教育训练记录表");
     EXPECT_EQ(value(book, sheet, "A2"), "姓      名");
@@ -302,7 +306,7 @@ TEST_F(sSaveXLSTest, ThePersonalRecordShowsTheEmployeeBlockAndSignatures) {
     EXPECT_EQ(value(book, sheet, "B17"), "人员签章:");
     EXPECT_EQ(value(book, sheet, "H17"), "主管签章:");
     QStringList merges;
-    for (const QJsonValue& merge : XlsSheet(book, sheet).value("merges").toArray()) {
+    for (const QJsonValue& merge : independent::Sheet(book, sheet).value("merges").toArray()) {
         merges.push_back(merge.toString());
     }
     for (const char* range :
@@ -316,7 +320,7 @@ TEST_F(sSaveXLSTest, APersonalRecordWithoutRecordsPlacesItsBlocks) {
     sSaveXLS dialog(list);
     dialog.Text3->setText("无此人");
     save(dialog);
-    const QJsonObject book = InspectXls(target);
+    const QJsonObject book = independent::Inspect(target);
     const QString sheet = "QA教育训练管理";
     EXPECT_EQ(value(book, sheet, "B2"), "无此人");
     EXPECT_EQ(value(book, sheet, "H2"), "");
@@ -334,11 +338,12 @@ TEST_F(sSaveXLSTest, PasswordsProtectTheFile) {
     dialog.TextWPW->setText("modify-2");
     dialog.Text2->setText("Sheet2");
     save(dialog);
-    EXPECT_TRUE(InspectXls(target).contains("error")) << "unreadable without the password";
-    EXPECT_TRUE(InspectXls(target, "wrong").contains("error"));
-    const QJsonObject book = InspectXls(target, "open-1");
+    EXPECT_TRUE(independent::Inspect(target).contains("error"))
+        << "unreadable without the password";
+    EXPECT_TRUE(independent::Inspect(target, "wrong").contains("error"));
+    const QJsonObject book = independent::Inspect(target, "open-1");
     EXPECT_EQ(value(book, "Sheet2", "A4"), "质量部") << "the default sheet took the report";
-    EXPECT_EQ(XlsSheet(book, "Sheet1").value("cells").toObject().size(), 0);
+    EXPECT_EQ(independent::Sheet(book, "Sheet1").value("cells").toObject().size(), 0);
 }
 
 TEST_F(sSaveXLSTest, TheSearchWindowHandsOverTheParticipantName) {

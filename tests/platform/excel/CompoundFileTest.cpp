@@ -1,6 +1,6 @@
 #include "platform/excel/CompoundFile.h"
 
-#include "IndependentReaders.h"
+#include "helpers/IndependentReaders.h"
 #include "helpers/TestFolder.h"
 
 #include <QCryptographicHash>

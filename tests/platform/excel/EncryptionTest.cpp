@@ -1,4 +1,5 @@
-#include "IndependentReaders.h"
+#include "TestFiles.h"
+#include "helpers/IndependentReaders.h"
 #include "helpers/TestFolder.h"
 #include "platform/excel/Application.h"
 #include "platform/excel/Constants.h"
@@ -128,7 +129,7 @@ TEST_F(Encryption, OurReaderTellsAnEncryptedFileFromADamagedOne) {
     const QString large =
         save(QStringLiteral("large.xls"), QStringLiteral("s3cret"), QStringLiteral("modify"));
     const QString byLibreOffice =
-        independent::TestFile(QStringLiteral("fixtures/libreoffice_password.xls"));
+        ExcelTestFile(QStringLiteral("fixtures/libreoffice_password.xls"));
     for (const QString& file : {small, large, byLibreOffice}) {
         EXPECT_EQ(independent::Records(file)["filepass"], true) << file.toStdString();
         try {

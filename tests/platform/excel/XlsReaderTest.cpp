@@ -1,5 +1,6 @@
-#include "IndependentReaders.h"
+#include "TestFiles.h"
 #include "helpers/ErrorOf.h"
+#include "helpers/IndependentReaders.h"
 #include "helpers/TestFolder.h"
 #include "platform/excel/Application.h"
 #include "platform/excel/CellText.h"
@@ -13,12 +14,11 @@
 
 namespace {
 using namespace excel;
-using independent::TestFile;
 
 class XlsReader : public testing::Test {
 protected:
     Workbook& open(const QString& fixture) {
-        return app.Workbooks().Open(TestFile(QStringLiteral("fixtures/") + fixture));
+        return app.Workbooks().Open(ExcelTestFile(QStringLiteral("fixtures/") + fixture));
     }
     static QString text(Worksheet& sheet, const char* address) {
         return CellText(sheet.Range(QLatin1String(address)).Value());
@@ -121,7 +121,7 @@ TEST_F(XlsReader, AMissingDamagedOrForeignFileIsAClearError) {
     EXPECT_EQ(errorOf([&] { app.Workbooks().Open(folder.Path()); }),
               QStringLiteral("找不到工作簿文件“%1”。").arg(folder.Path()));
 
-    QFile fixture(TestFile(QStringLiteral("fixtures/xlwt_customer.xls")));
+    QFile fixture(ExcelTestFile(QStringLiteral("fixtures/xlwt_customer.xls")));
     ASSERT_TRUE(fixture.open(QIODevice::ReadOnly));
     const QByteArray good = fixture.readAll();
     QByteArray wrongSectorSize = good;

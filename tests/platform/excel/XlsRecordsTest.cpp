@@ -1,6 +1,7 @@
 #include "BiffFixture.h"
-#include "IndependentReaders.h"
+#include "TestFiles.h"
 #include "helpers/HeapBytes.h"
+#include "helpers/IndependentReaders.h"
 #include "helpers/TestFolder.h"
 #include "platform/excel/Application.h"
 #include "platform/excel/CellText.h"
@@ -209,9 +210,9 @@ TEST_F(XlsRecords, TheIndependentReaderReadsTheSameCells) {
     QStringList files;
     for (const char* fixture : {"fixtures/xlwt_customer.xls", "fixtures/libreoffice.xls",
                                 "fixtures/libreoffice_formulas.xls"}) {
-        files << independent::TestFile(QLatin1String(fixture));
+        files << ExcelTestFile(QLatin1String(fixture));
     }
-    const QDir seeds(independent::TestFile(QStringLiteral("../../fuzz/corpus/xls")));
+    const QDir seeds(ExcelTestFile(QStringLiteral("../../fuzz/corpus/xls")));
     for (const QString& seed : seeds.entryList(QDir::Files)) {
         files << seeds.filePath(seed);
     }

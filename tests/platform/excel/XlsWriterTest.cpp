@@ -1,5 +1,5 @@
-#include "IndependentReaders.h"
 #include "helpers/ErrorOf.h"
+#include "helpers/IndependentReaders.h"
 #include "helpers/TestFolder.h"
 #include "platform/excel/Application.h"
 #include "platform/excel/Constants.h"

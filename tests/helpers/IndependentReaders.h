@@ -9,11 +9,8 @@
 #include <vector>
 
 // Readers of .xls files that share no code with the program: python3-xlrd and
-// python3-msoffcrypto-tool through xls_dump.py.
+// python3-msoffcrypto-tool through xls_readers.py.
 namespace independent {
-
-// A file of this test folder, such as a fixture.
-QString TestFile(const QString& name);
 
 // xlrd's view: {"sheets": [{name, rows, columns, values {"r,c": [type, value]}, formats
 // {"r,c": {...}}, merged, widths, heights}], "records": {writeprot, filepass, filesharing}}.
@@ -35,5 +32,12 @@ struct SheetTexts {
 // to 15 significant digits, dates as yyyy-mm-dd with hh:mm:ss where there is a time,
 // Booleans as TRUE and FALSE, errors as Excel shows them. Empty when xlrd cannot read it.
 std::vector<SheetTexts> Texts(const QString& file);
+
+// The look of every cell, by address: see `inspect` in xls_readers.py for the shape. With a
+// password to open, msoffcrypto decrypts the file first. {"error": ...} when they refuse it.
+QJsonObject Inspect(const QString& file, const QString& openPassword = {});
+// A sheet of Inspect's result by name, and one of its cells by address ("B4"); empty if absent.
+QJsonObject Sheet(const QJsonObject& inspected, const QString& sheet);
+QJsonObject Cell(const QJsonObject& inspected, const QString& sheet, const QString& cell);
 
 } // namespace independent

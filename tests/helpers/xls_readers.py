@@ -1,18 +1,23 @@
 #!/usr/bin/python3
 """Reads .xls files with libraries independent of the program, for its tests.
 
-  xls_dump.py cells FILE        -> JSON: sheets, cell values, formats, merges, column widths,
+  xls_readers.py cells FILE        -> JSON: sheets, cell values, formats, merges, column widths,
                                    the protection records of the workbook stream, and what
                                    is wrong with its INDEX and DBCELL records, the XF count,
                                    each sheet's page setup and print titles
-  xls_dump.py records FILE      -> JSON: the protection records only; reads encrypted files too
-  xls_dump.py texts FILE        -> JSON: sheets with their names and non-empty cell values as
+  xls_readers.py records FILE      -> JSON: the protection records only; reads encrypted files too
+  xls_readers.py texts FILE        -> JSON: sheets with their names and non-empty cell values as
                                    the workbook import reads them
-  xls_dump.py decrypt FILE PASSWORD OUT
+  xls_readers.py inspect FILE [PASSWORD]
+                                -> JSON: sheets with cells by address ("A1") and their look,
+                                   merges ("A1:M1"), column widths by letter; with a password
+                                   the file is first decrypted; {"error": text} when refused
+  xls_readers.py decrypt FILE PASSWORD OUT
                                 -> decrypts with msoffcrypto; exit code 3 for a wrong password
-  xls_dump.py stream FILE NAME  -> JSON: size and SHA-1 of a stream of a compound file
+  xls_readers.py stream FILE NAME  -> JSON: size and SHA-1 of a stream of a compound file
 """
 import hashlib
+import io
 import json
 import struct
 import sys
@@ -232,6 +237,79 @@ def texts(path):
     return {"sheets": sheets}
 
 
+def column_name(index):
+    name = ""
+    index += 1
+    while index:
+        index, rest = divmod(index - 1, 26)
+        name = chr(65 + rest) + name
+    return name
+
+
+def rgb(book, index):
+    colour = book.colour_map.get(index)
+    return "%02X%02X%02X" % colour if colour else None
+
+
+def describe_cell(book, sheet, row, col):
+    cell = sheet.cell(row, col)
+    xf = book.xf_list[cell.xf_index]
+    font = book.font_list[xf.font_index]
+    border = xf.border
+    fmt = book.format_map.get(xf.format_key)
+    value = cell.value
+    if cell.ctype == xlrd.XL_CELL_DATE:
+        value = xlrd.xldate_as_datetime(value, book.datemode).isoformat()
+    return {
+        "value": value,
+        "type": {0: "empty", 1: "text", 2: "number", 3: "date", 4: "bool", 5: "error", 6: "blank"}[cell.ctype],
+        "font": font.name,
+        "size": font.height / 20,
+        "bold": bool(font.bold),
+        "underline": bool(font.underline_type),
+        "color": rgb(book, font.colour_index),
+        "fill_pattern": xf.background.fill_pattern,
+        "fill": rgb(book, xf.background.pattern_colour_index),
+        "borders": [border.left_line_style, border.right_line_style, border.top_line_style,
+                    border.bottom_line_style],
+        "halign": xf.alignment.hor_align,
+        "valign": xf.alignment.vert_align,
+        "wrap": bool(xf.alignment.text_wrapped),
+        "format": fmt.format_str if fmt else None,
+    }
+
+
+def inspect(path, password=None):
+    data = open(path, "rb").read()
+    if password is not None:
+        import msoffcrypto
+        plain = io.BytesIO()
+        try:
+            office = msoffcrypto.OfficeFile(io.BytesIO(data))
+            office.load_key(password=password)
+            office.decrypt(plain)
+        except Exception as error:  # a wrong password, or no encryption at all
+            return {"error": str(error)}
+        data = plain.getvalue()
+    try:
+        book = xlrd.open_workbook(file_contents=data, formatting_info=True)
+    except Exception as error:
+        return {"error": str(error)}
+    sheets = []
+    for sheet in book.sheets():
+        cells = {}
+        for row in range(sheet.nrows):
+            for col in range(sheet.ncols):
+                if sheet.cell(row, col).ctype != xlrd.XL_CELL_EMPTY:
+                    cells[column_name(col) + str(row + 1)] = describe_cell(book, sheet, row, col)
+        merges = ["%s%d:%s%d" % (column_name(c0), r0 + 1, column_name(c1 - 1), r1)
+                  for r0, r1, c0, c1 in sheet.merged_cells]
+        widths = {column_name(c): info.width for c, info in sheet.colinfo_map.items()}
+        sheets.append({"name": sheet.name, "rows": sheet.nrows, "cols": sheet.ncols,
+                       "cells": cells, "merges": sorted(merges), "widths": widths})
+    return {"sheets": sheets}
+
+
 def decrypt(path, password, out):
     import msoffcrypto
     import msoffcrypto.exceptions
@@ -256,6 +334,9 @@ def main(argv):
         return 0
     if argv[1] == "records":
         print(json.dumps(protection_records(open(argv[2], "rb").read()), ensure_ascii=False))
+        return 0
+    if argv[1] == "inspect":
+        print(json.dumps(inspect(argv[2], argv[3] if len(argv) > 3 else None), ensure_ascii=False))
         return 0
     if argv[1] == "decrypt":
         return decrypt(argv[2], argv[3], argv[4])

@@ -1,4 +1,4 @@
-#include "IndependentReaders.h"
+#include "helpers/IndependentReaders.h"
 
 #include <QFile>
 #include <QJsonArray>
@@ -12,16 +12,14 @@ namespace {
 const QString kPython = QStringLiteral("/usr/bin/python3");
 
 QProcess& run(QProcess& process, const QStringList& arguments) {
-    process.start(kPython, QStringList{TestFile(QStringLiteral("xls_dump.py"))} + arguments);
+    process.start(kPython,
+                  QStringList{QStringLiteral(QVLEDGER_TEST_HELPERS_DIR "/xls_readers.py")} +
+                      arguments);
     EXPECT_TRUE(process.waitForFinished(120000)) << arguments.join(u' ').toStdString();
     return process;
 }
 
 } // namespace
-
-QString TestFile(const QString& name) {
-    return QStringLiteral(QVLEDGER_EXCEL_TESTS) + u'/' + name;
-}
 
 QJsonObject Dump(const QString& file) {
     QProcess process;
@@ -75,6 +73,30 @@ std::vector<SheetTexts> Texts(const QString& file) {
         sheets.push_back(sheet);
     }
     return sheets;
+}
+
+QJsonObject Inspect(const QString& file, const QString& openPassword) {
+    QStringList arguments = {QStringLiteral("inspect"), file};
+    if (!openPassword.isEmpty()) {
+        arguments.push_back(openPassword);
+    }
+    QProcess process;
+    run(process, arguments);
+    EXPECT_EQ(process.exitCode(), 0) << process.readAllStandardError().toStdString();
+    return QJsonDocument::fromJson(process.readAllStandardOutput()).object();
+}
+
+QJsonObject Sheet(const QJsonObject& inspected, const QString& sheet) {
+    for (const QJsonValue& value : inspected.value(QStringLiteral("sheets")).toArray()) {
+        if (value.toObject().value(QStringLiteral("name")).toString() == sheet) {
+            return value.toObject();
+        }
+    }
+    return {};
+}
+
+QJsonObject Cell(const QJsonObject& inspected, const QString& sheet, const QString& cell) {
+    return Sheet(inspected, sheet).value(QStringLiteral("cells")).toObject().value(cell).toObject();
 }
 
 } // namespace independent
