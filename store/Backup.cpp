@@ -1,44 +1,29 @@
 #include "store/Backup.h"
 
+#include "platform/ado/Ado.h"
+#include "platform/ado/BackupCopy.h"
+#include "store/BackupCheck.h"
 #include "store/ModuleDataBase.h"
 
+#include <QCoreApplication>
 #include <QFile>
-#include <QSaveFile>
 
 namespace Backup {
 namespace {
-bool copyWhole(const QString& source, const QString& target) {
-    QFile in(source);
-    if (!in.open(QIODevice::ReadOnly)) {
+// Written beside the target under a name of this process, so a copy in progress never
+// sits under a backup's name.
+QString workingPath(const QString& target) {
+    return target + u'.' + QString::number(QCoreApplication::applicationPid()) +
+           QStringLiteral(".copying");
+}
+
+bool copyChecked(const QString& source, const QString& working) {
+    try {
+        ado::BackupCopy(source, working, QString::fromLatin1(kDefaultDatabasePassword));
+    } catch (const ado::Error&) {
         return false;
     }
-    // QSaveFile writes beside the target and renames on commit.
-    QSaveFile out(target);
-    if (!out.open(QIODevice::WriteOnly)) {
-        return false;
-    }
-    constexpr qint64 kChunk = 1 << 20;
-    while (!in.atEnd()) {
-        const QByteArray chunk = in.read(kChunk);
-        if (chunk.isEmpty() && in.error() != QFile::NoError) {
-            out.cancelWriting();
-            return false;
-        }
-        if (out.write(chunk) != chunk.size()) {
-            out.cancelWriting();
-            return false;
-        }
-    }
-    if (in.error() != QFile::NoError) {
-        out.cancelWriting();
-        return false;
-    }
-    // A target made by someone else meanwhile is never replaced.
-    if (QFile::exists(target)) {
-        out.cancelWriting();
-        return false;
-    }
-    return out.commit();
+    return BackupCheck::ReadWhole(working).has_value();
 }
 } // namespace
 
@@ -52,12 +37,20 @@ bool Run(const QString& folder, const QDate& today) {
     if (!day.endsWith(u'5')) {
         return false;
     }
-    const QString source = folder + QStringLiteral("/data.db");
     const QString target = TargetPath(folder, today);
-    if (!CheckFileExists(source) || CheckFileExists(target)) {
-        return false;
-    }
-    return copyWhole(source, target);
+    return CheckFileExists(folder + QStringLiteral("/data.db")) && !CheckFileExists(target) &&
+           Take(folder, target.section(u'/', -1));
+}
+
+bool Take(const QString& folder, const QString& name) {
+    const QString target = folder + u'/' + name;
+    const QString working = workingPath(target);
+    QFile::remove(working);
+    // rename() never replaces an existing file.
+    const bool taken =
+        copyChecked(folder + QStringLiteral("/data.db"), working) && QFile::rename(working, target);
+    QFile::remove(working);
+    return taken;
 }
 
 } // namespace Backup

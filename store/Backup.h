@@ -14,4 +14,9 @@ QString TargetPath(const QString& folder, const QDate& day);
 // (and no partial file under the day's name). True when a copy was made.
 bool Run(const QString& folder, const QDate& today);
 
+// Copies <folder>/data.db to <folder>/<name> as one consistent state and checks the copy
+// before it takes the name; a copy that fails the check is removed. Never replaces an
+// existing file. True when the checked copy is there.
+bool Take(const QString& folder, const QString& name);
+
 } // namespace Backup

@@ -1,0 +1,16 @@
+#pragma once
+
+#include <QString>
+
+namespace ado {
+
+// Copies the encrypted database file at source into a new file at target through the
+// engine's online backup, so the copy is one committed state whatever another program is
+// writing, and a journal left by a killed run is rolled back first. The copy keeps the
+// source's salt and cipher settings: it opens with the same password, as the source
+// does. Waits for another program's lock as long as a connection does. Throws ado::Error
+// when no whole copy was written; what was written under target is then removed. An
+// existing target is never written to.
+void BackupCopy(const QString& source, const QString& target, const QString& password);
+
+} // namespace ado
