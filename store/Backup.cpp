@@ -2,11 +2,14 @@
 
 #include "platform/ado/Ado.h"
 #include "platform/ado/BackupCopy.h"
+#include "platform/clock/Clock.h"
 #include "store/BackupCheck.h"
+#include "store/FileDigest.h"
 #include "store/ModuleDataBase.h"
 
 #include <QCoreApplication>
 #include <QFile>
+#include <QFileInfo>
 
 namespace Backup {
 namespace {
@@ -17,13 +20,18 @@ QString workingPath(const QString& target) {
            QStringLiteral(".copying");
 }
 
-bool copyChecked(const QString& source, const QString& working) {
+std::optional<TableCounts> copyChecked(const QString& source, const QString& working) {
     try {
         ado::BackupCopy(source, working, QString::fromLatin1(kDefaultDatabasePassword));
     } catch (const ado::Error&) {
-        return false;
+        return std::nullopt;
     }
-    return BackupCheck::ReadWhole(working).has_value();
+    return BackupCheck::ReadWhole(working);
+}
+
+BackupEntry entryFor(const QString& name, const QString& path, const TableCounts& counts) {
+    const QFileInfo file(path);
+    return {name, Clock::Now(), file.size(), FileSha256(path), counts, {}};
 }
 } // namespace
 
@@ -39,18 +47,26 @@ bool Run(const QString& folder, const QDate& today) {
     }
     const QString target = TargetPath(folder, today);
     return CheckFileExists(folder + QStringLiteral("/data.db")) && !CheckFileExists(target) &&
-           Take(folder, target.section(u'/', -1));
+           Take(folder, target.section(u'/', -1)).has_value();
 }
 
-bool Take(const QString& folder, const QString& name) {
+std::optional<BackupEntry> Take(const QString& folder, const QString& name) {
     const QString target = folder + u'/' + name;
     const QString working = workingPath(target);
     QFile::remove(working);
+    std::optional<BackupEntry> entry;
+    if (const auto counts = copyChecked(folder + QStringLiteral("/data.db"), working)) {
+        entry = entryFor(name, working, *counts);
+    }
     // rename() never replaces an existing file.
-    const bool taken =
-        copyChecked(folder + QStringLiteral("/data.db"), working) && QFile::rename(working, target);
+    if (entry && !QFile::rename(working, target)) {
+        entry.reset();
+    }
     QFile::remove(working);
-    return taken;
+    if (entry) {
+        BackupManifest::Record(folder, *entry);
+    }
+    return entry;
 }
 
 } // namespace Backup

@@ -1,7 +1,10 @@
 #pragma once
 
+#include "store/BackupManifest.h"
+
 #include <QDate>
 #include <QString>
+#include <optional>
 
 // Dated copies of data.db, taken on the 5th, 15th and 25th of each month.
 namespace Backup {
@@ -16,7 +19,7 @@ bool Run(const QString& folder, const QDate& today);
 
 // Copies <folder>/data.db to <folder>/<name> as one consistent state and checks the copy
 // before it takes the name; a copy that fails the check is removed. Never replaces an
-// existing file. True when the checked copy is there.
-bool Take(const QString& folder, const QString& name);
+// existing file. The checked copy is entered in the folder's manifest.
+std::optional<BackupEntry> Take(const QString& folder, const QString& name);
 
 } // namespace Backup
