@@ -4,6 +4,7 @@
 #include "platform/ado/BackupCopy.h"
 #include "platform/clock/Clock.h"
 #include "store/BackupCheck.h"
+#include "store/BackupMirror.h"
 #include "store/FileDigest.h"
 #include "store/ModuleDataBase.h"
 
@@ -40,14 +41,26 @@ QString TargetPath(const QString& folder, const QDate& day) {
            QStringLiteral(".db");
 }
 
+QString OnDemandName(const QDateTime& time) {
+    return QStringLiteral("data") + time.toString(QStringLiteral("yyyy-MM-dd-HHmmss")) +
+           QStringLiteral(".db");
+}
+
 bool Run(const QString& folder, const QDate& today) {
     const QString day = today.toString(QStringLiteral("yyyy-MM-dd"));
     if (!day.endsWith(u'5')) {
         return false;
     }
     const QString target = TargetPath(folder, today);
-    return CheckFileExists(folder + QStringLiteral("/data.db")) && !CheckFileExists(target) &&
-           Take(folder, target.section(u'/', -1)).has_value();
+    if (!CheckFileExists(folder + QStringLiteral("/data.db")) || CheckFileExists(target)) {
+        return false;
+    }
+    const std::optional<BackupEntry> entry = Take(folder, target.section(u'/', -1));
+    const QString second = BackupMirror::SecondLocation();
+    if (entry && !second.isEmpty()) {
+        BackupMirror::CopyTo(second, folder, *entry);
+    }
+    return entry.has_value();
 }
 
 std::optional<BackupEntry> Take(const QString& folder, const QString& name) {

@@ -3,6 +3,7 @@
 #include "store/BackupManifest.h"
 
 #include <QDate>
+#include <QDateTime>
 #include <QString>
 #include <optional>
 
@@ -12,9 +13,13 @@ namespace Backup {
 // "<folder>/data<yyyy-mm-dd>.db"
 QString TargetPath(const QString& folder, const QDate& day);
 
+// "data<yyyy-mm-dd-HHmmss>.db": a backup taken on demand, never the day's name.
+QString OnDemandName(const QDateTime& time);
+
 // Copies <folder>/data.db to the day's backup when the day is a backup day, the
 // source exists and the day has no backup yet. Silent: any failure leaves no backup
-// (and no partial file under the day's name). True when a copy was made.
+// (and no partial file under the day's name). True when a copy was made. The copy also
+// goes to the second location, if one is chosen, as silently.
 bool Run(const QString& folder, const QDate& today);
 
 // Copies <folder>/data.db to <folder>/<name> as one consistent state and checks the copy
