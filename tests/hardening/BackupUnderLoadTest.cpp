@@ -2,6 +2,7 @@
 #include "WriteLock.h"
 #include "helpers/DbHelpers.h"
 #include "helpers/QvTest.h"
+#include "helpers/SqlcipherCli.h"
 #include "helpers/TestFolder.h"
 #include "platform/app/App.h"
 #include "platform/clock/Clock.h"
@@ -109,8 +110,8 @@ TEST_F(BackupUnderLoadTest, ABackupOverAHotJournalHoldsTheCommittedState) {
     QProcess shell;
     shell.start(QStringLiteral("sqlcipher"), {program + "/data.db"});
     ASSERT_TRUE(shell.waitForStarted());
-    shell.write("PRAGMA key='" + QByteArray(kDefaultDatabasePassword) +
-                "';\nPRAGMA cipher_compatibility = 3;\nPRAGMA cache_size = 2;\nBEGIN;\n"
+    shell.write(SqlcipherCli::KeyLines(kDefaultDatabasePassword).toUtf8() +
+                "PRAGMA cache_size = 2;\nBEGIN;\n"
                 "WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT i + 1 FROM n WHERE i < 4000)\n"
                 "INSERT INTO 部门表 (部门名称) SELECT '未提交的部门' || i FROM n;\n"
                 "SELECT 'written';\n");
