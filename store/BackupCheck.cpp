@@ -20,7 +20,9 @@ qint64 count(ado::Connection& connection, const QString& table) {
 std::optional<TableCounts> ReadWhole(const QString& path) {
     try {
         ado::Connection connection;
-        connection.Open(ConnectionString(path, QString::fromLatin1(kDefaultDatabasePassword)));
+        // Read-only: checking a backup never changes a byte of it.
+        connection.Open(ConnectionString(path, QString::fromLatin1(kDefaultDatabasePassword)) +
+                        QStringLiteral(";Mode=Read"));
         if (firstValue(connection, QStringLiteral("PRAGMA integrity_check")) != u"ok") {
             return std::nullopt;
         }
