@@ -14,8 +14,8 @@
 namespace BackupCommands {
 namespace {
 int usage() {
-    std::fputs("usage: qvledger-admin backup now|verify FOLDER\n", stderr);
-    return 2;
+    std::fputs(kFamily.usage, stderr);
+    return kCannotRun;
 }
 
 void print(const QJsonObject& line) {
@@ -86,9 +86,8 @@ int verify(const QString& folder) {
     print({{"op", "backup verify"}, {"folder", folder}, {"backups", backups}, {"whole", whole}});
     return whole ? 0 : 1;
 }
-} // namespace
 
-int Run(const QStringList& arguments) {
+int run(const QStringList& arguments) {
     const QString command = arguments.value(0);
     const QString folder = QFileInfo(arguments.value(1)).absoluteFilePath();
     if (arguments.size() != 2 || !QFileInfo(folder).isDir()) {
@@ -102,5 +101,12 @@ int Run(const QStringList& arguments) {
     }
     return usage();
 }
+} // namespace
+
+const CommandFamily kFamily = {
+    "backup",
+    "  qvledger-admin backup now FOLDER     one JSON line; exit 0 taken and checked, 1 not\n"
+    "  qvledger-admin backup verify FOLDER  one JSON line; exit 0 every backup whole, 1 not\n",
+    run};
 
 } // namespace BackupCommands

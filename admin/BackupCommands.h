@@ -1,14 +1,13 @@
 #pragma once
 
-#include <QStringList>
+#include "admin/CommandFamily.h"
 
 // qvledger-admin backup now FOLDER     a backup of FOLDER/data.db now, as 立即备份 takes it
 // qvledger-admin backup verify FOLDER  every backup in FOLDER checked against its manifest
-// Each prints one JSON line. Exit status 0 when the backup was taken (and copied to the
-// second location, if one is chosen) or when every backup is whole; 1 otherwise; 2 for
-// a wrong command line.
+// Each prints one JSON line. Exit code 0 when the backup was taken (and copied to the
+// second location, if one is chosen) or when every backup is whole; 1 otherwise.
 namespace BackupCommands {
 
-int Run(const QStringList& arguments);
+extern const CommandFamily kFamily;
 
 } // namespace BackupCommands

@@ -1,17 +1,31 @@
-// qvledger-admin FAMILY COMMAND ARGUMENTS: the administrator's command-line tool. Each
-// family of commands lives in its own file and answers with one JSON line.
+// The administrator's tool: qvledger-admin FAMILY COMMAND ARGUMENTS...
 #include "admin/BackupCommands.h"
+#include "admin/CommandFamily.h"
 
 #include <QCoreApplication>
 #include <cstdio>
 
+namespace {
+const CommandFamily* const kFamilies[] = {
+    &BackupCommands::kFamily,
+};
+
+int usage() {
+    std::fputs("usage:\n", stderr);
+    for (const CommandFamily* family : kFamilies) {
+        std::fputs(family->usage, stderr);
+    }
+    return kCannotRun;
+}
+} // namespace
+
 int main(int argc, char** argv) {
     QCoreApplication app(argc, argv);
-    const QStringList args = app.arguments().mid(1);
-    const QString family = args.value(0);
-    if (family == u"backup") {
-        return BackupCommands::Run(args.mid(1));
+    const QStringList args = app.arguments();
+    for (const CommandFamily* family : kFamilies) {
+        if (args.size() > 1 && args[1] == QLatin1String(family->name)) {
+            return family->run(args.mid(2));
+        }
     }
-    std::fputs("usage: qvledger-admin backup now|verify FOLDER\n", stderr);
-    return 2;
+    return usage();
 }
