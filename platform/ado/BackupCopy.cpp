@@ -90,6 +90,20 @@ void copy(const QString& source, const QString& target, const QString& password)
 }
 } // namespace
 
+void RestoreInto(const QString& target, const QString& backup, const QString& password,
+                 const QString& keepAs) {
+    const std::shared_ptr<Database> to = Database::Open(target, password);
+    // In exclusive locking mode the lock of the first write is kept until the connection
+    // closes: nobody reads or writes the file from here on.
+    to->Exec(QStringLiteral("PRAGMA locking_mode = EXCLUSIVE; BEGIN EXCLUSIVE; COMMIT;"));
+    if (QFileInfo::exists(keepAs) || !QFile::copy(target, keepAs)) {
+        throw Error(QStringLiteral("不能保存恢复前的数据库。"));
+    }
+    const std::shared_ptr<Database> from =
+        Database::Open(backup, password, Database::Access::ReadOnly);
+    copyPages(from->Handle(), to->Handle());
+}
+
 void BackupCopy(const QString& source, const QString& target, const QString& password) {
     if (QFileInfo::exists(target)) {
         throw Error(QStringLiteral("备份文件已存在。"));

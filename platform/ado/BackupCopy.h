@@ -13,4 +13,13 @@ namespace ado {
 // existing target is never written to.
 void BackupCopy(const QString& source, const QString& target, const QString& password);
 
+// Replaces the contents of the database file at target with those of the backup in one
+// transaction of the engine, so that every other connection sees either the old contents
+// or the new. First takes the file for itself: when another program reads or writes it
+// for longer than the busy timeout, throws an ado::Error whose Locked() is true and
+// changes nothing. While the file is its own, and before it changes, copies the file's
+// bytes to keepAs (which must not exist). Throws ado::Error on any other failure.
+void RestoreInto(const QString& target, const QString& backup, const QString& password,
+                 const QString& keepAs);
+
 } // namespace ado

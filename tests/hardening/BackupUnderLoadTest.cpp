@@ -4,6 +4,7 @@
 #include "helpers/QvTest.h"
 #include "helpers/SqlcipherCli.h"
 #include "helpers/TestFolder.h"
+#include "integrity/fBackup.h"
 #include "platform/app/App.h"
 #include "platform/clock/Clock.h"
 #include "shell/MDIForm1.h"
@@ -14,7 +15,9 @@
 #include <QDir>
 #include <QFile>
 #include <QProcess>
+#include <QPushButton>
 #include <QThread>
+#include <QTreeWidget>
 
 namespace {
 constexpr int kSourceRecords = 3000;
@@ -150,5 +153,23 @@ TEST_F(BackupUnderLoadTest, AFileLockedLongerThanTheBusyTimeoutIsBackedUpAtTheNe
     }
     EXPECT_TRUE(Backup::Run(folder.Path(), kBackupDay));
     EXPECT_TRUE(BackupCheck::ReadWhole(Backup::TargetPath(folder.Path(), kBackupDay)));
+}
+TEST_F(BackupUnderLoadTest, RestoringWhileAnotherProgramUsesTheFileIsRefused) {
+    ASSERT_TRUE(Backup::Run(folder.Path(), kBackupDay));
+    TestDb::Exec("insert into 部门表 (部门名称) values ('质量部')");
+    App::SetPath(folder.Path());
+    fBackup window;
+    window.ListView1->topLevelItem(0)->setSelected(true);
+    const WriteLock lock(folder.File("data.db"), kDefaultDatabasePassword);
+    ASSERT_TRUE(lock.Held());
+    ScriptedMessages::Instance().ExpectMatching(
+        ui::Icon::Question, "确定要用备份 data2026-12-15.db [^\\n]+\\n.+", ui::Answer::Yes);
+    ScriptedMessages::Instance().Expect(
+        ui::Icon::Critical, "数据库文件正被其他程序使用，不能恢复！\r\n"
+                            "请先关闭其他正在使用它的程序（包括另一个正在运行的本程序）。");
+    window.Command3->click();
+    EXPECT_FALSE(window.Restored());
+    EXPECT_EQ(QDir(folder.Path()).entryList({"data-恢复前-*"}), QStringList());
+    EXPECT_EQ(TestDb::Count("部门表"), 1);
 }
 } // namespace
