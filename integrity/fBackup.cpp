@@ -202,8 +202,10 @@ void fBackup::Command3_Click() {
         return;
     }
     restored_ = true;
-    ui::Information(QStringLiteral("恢复完成！原来的数据库已另存为 ") + result.keptAs +
-                        QStringLiteral("。"),
+    ui::Information(QStringLiteral("恢复完成！") + (result.keptAs.isEmpty()
+                                                        ? QString()
+                                                        : QStringLiteral("原来的数据库已另存为 ") +
+                                                              result.keptAs + QStringLiteral("。")),
                     this);
 }
 

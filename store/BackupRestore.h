@@ -15,7 +15,7 @@ enum class Outcome {
 
 struct Result {
     Outcome outcome = Outcome::Failed;
-    QString keptAs;      // the name the old data.db was kept under
+    QString keptAs;      // the name the old data.db was kept under; empty when there was none
     QString description; // the cause, when Failed
 };
 

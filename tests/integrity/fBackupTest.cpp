@@ -181,4 +181,33 @@ TEST_F(fBackupTest, ADamagedBackupIsNeverRestored) {
     EXPECT_FALSE(window.Restored());
     EXPECT_EQ(QDir(folder.Path()).entryList({"data-恢复前-*"}), QStringList());
 }
+// The day a restore is needed most: data.db no longer opens, or is gone.
+TEST_F(fBackupTest, ABackupTakesThePlaceOfAnUnreadableOrMissingDataDb) {
+    struct Case {
+        const char* what;
+        std::function<void()> breakIt;
+        QString message;
+    };
+    const std::vector<Case> cases = {
+        {"damaged header", [this] { flipByte(folder.File("data.db"), 20); },
+         "恢复完成！原来的数据库已另存为 data-恢复前-2026-12-15-173005.db。"},
+        {"gone", [this] { QFile::remove(folder.File("data.db")); }, "恢复完成！"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        QDir(folder.Path()).removeRecursively();
+        QDir().mkpath(folder.Path());
+        folder.WithDatabase();
+        ASSERT_TRUE(Backup::Run(folder.Path(), kNow.date()));
+        c.breakIt();
+        fBackup window;
+        select(window, "data2026-12-15.db");
+        ScriptedMessages::Instance().ExpectMatching(
+            Icon::Question, "确定要用备份 [^\\n]+\\n[^\\n]+", ui::Answer::Yes);
+        ScriptedMessages::Instance().Expect(Icon::Information, c.message);
+        window.Command3->click();
+        EXPECT_TRUE(window.Restored());
+        EXPECT_TRUE(BackupCheck::ReadWhole(folder.File("data.db")));
+    }
+}
 } // namespace
