@@ -4,19 +4,25 @@
 #include "helpers/TestFolder.h"
 #include "helpers/TrainingRows.h"
 #include "import/fInputdata.h"
+#include "integrity/fBackup.h"
 #include "platform/app/App.h"
+#include "platform/clock/Clock.h"
+#include "platform/settings/Settings.h"
 #include "refdata/fAddDep.h"
 #include "refdata/fSelectMen.h"
 #include "reports/sSaveXLS.h"
 #include "shell/MDIForm1.h"
 #include "shell/Startup.h"
 #include "shell/fOption.h"
+#include "store/Backup.h"
+#include "store/BackupMirror.h"
 #include "store/ModuleDataBase.h"
 #include "training/SearchList.h"
 #include "training/fSearch.h"
 #include "training/trainingAdd.h"
 
 #include <QApplication>
+#include <QFile>
 #include <QFileDialog>
 #include <QLineEdit>
 #include <QMdiSubWindow>
@@ -40,6 +46,22 @@ void save(QWidget& window, const QString& folder, const QString& name) {
     shot.save(path);
     std::printf("%s\n", qPrintable(path));
     window.hide();
+}
+
+// A day's backup, two taken on demand, the last changed since; a second location that is
+// not plugged in.
+void arrangeBackups(const QString& folder) {
+    const QDateTime day(QDate(2026, 12, 15), QTime(17, 30, 5));
+    Clock::SetFixedNow(day);
+    Backup::Run(folder, day.date());
+    Backup::Take(folder, Backup::OnDemandName(day.addSecs(3600)));
+    const QString changed = Backup::OnDemandName(day.addSecs(7200));
+    Backup::Take(folder, changed);
+    QFile file(folder + u'/' + changed);
+    file.open(QIODevice::Append);
+    file.write("x");
+    Settings::SetFolder(folder + QStringLiteral("/settings"));
+    BackupMirror::SetSecondLocation(QStringLiteral("/media/U盘/备份"));
 }
 
 void arrange() {
@@ -91,6 +113,11 @@ int main(int argc, char** argv) {
     {
         fInputdata import(&main);
         save(import, out, QStringLiteral("import"));
+    }
+    {
+        arrangeBackups(folder.Path());
+        fBackup backups(&main);
+        save(backups, out, QStringLiteral("backups"));
     }
     {
         // The dialog ui::ChooseFile shows, started where it starts.
