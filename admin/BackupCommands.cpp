@@ -9,18 +9,19 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
-#include <cstdio>
 
 namespace BackupCommands {
 namespace {
-int usage() {
-    std::fputs(kFamily.usage, stderr);
-    return kCannotRun;
+constexpr int kUsage = 64;
+
+int usage(QTextStream& err) {
+    err << QStringLiteral("用法：qvledger-admin backup now|verify 文件夹\n");
+    return kUsage;
 }
 
-void print(const QJsonObject& line) {
-    std::puts(QJsonDocument(line).toJson(QJsonDocument::Compact).constData());
-    std::fflush(stdout);
+void print(QTextStream& out, const QJsonObject& line) {
+    out << QString::fromUtf8(QJsonDocument(line).toJson(QJsonDocument::Compact)) << '\n';
+    out.flush();
 }
 
 void addCounts(QJsonObject& object, const TableCounts& counts) {
@@ -51,7 +52,7 @@ QString copyToSecond(const QString& folder, const BackupEntry& entry) {
                                                        : QStringLiteral("failed");
 }
 
-int now(const QString& folder) {
+int now(const QString& folder, QTextStream& out) {
     const QString name = Backup::OnDemandName(Clock::Now());
     const std::optional<BackupEntry> entry = Backup::Take(folder, name);
     QJsonObject line{
@@ -64,11 +65,11 @@ int now(const QString& folder) {
         addCounts(line, entry->counts);
     }
     line.insert(QStringLiteral("second"), second);
-    print(line);
+    print(out, line);
     return entry && second != u"failed" ? 0 : 1;
 }
 
-int verify(const QString& folder) {
+int verify(const QString& folder, QTextStream& out) {
     QJsonArray backups;
     bool allWhole = true;
     for (const QString& file : BackupList::Files(folder)) {
@@ -83,30 +84,26 @@ int verify(const QString& folder) {
     }
     // A folder without any backup is not a folder of whole backups.
     const bool whole = allWhole && !backups.isEmpty();
-    print({{"op", "backup verify"}, {"folder", folder}, {"backups", backups}, {"whole", whole}});
+    print(out,
+          {{"op", "backup verify"}, {"folder", folder}, {"backups", backups}, {"whole", whole}});
     return whole ? 0 : 1;
 }
 
-int run(const QStringList& arguments) {
+} // namespace
+
+int Run(const QStringList& arguments, QTextStream& out, QTextStream& err) {
     const QString command = arguments.value(0);
     const QString folder = QFileInfo(arguments.value(1)).absoluteFilePath();
     if (arguments.size() != 2 || !QFileInfo(folder).isDir()) {
-        return usage();
+        return usage(err);
     }
     if (command == u"now") {
-        return now(folder);
+        return now(folder, out);
     }
     if (command == u"verify") {
-        return verify(folder);
+        return verify(folder, out);
     }
-    return usage();
+    return usage(err);
 }
-} // namespace
-
-const CommandFamily kFamily = {
-    "backup",
-    "  qvledger-admin backup now FOLDER     one JSON line; exit 0 taken and checked, 1 not\n"
-    "  qvledger-admin backup verify FOLDER  one JSON line; exit 0 every backup whole, 1 not\n",
-    run};
 
 } // namespace BackupCommands

@@ -2,6 +2,7 @@
 
 #include "import/fInputdata.h"
 #include "integrity/fBackup.h"
+#include "matrix/fMatrix.h"
 #include "platform/ado/Connection.h"
 #include "platform/app/App.h"
 #include "platform/app/WebSites.h"
@@ -84,6 +85,7 @@ void MDIForm1::buildMenus() {
 
     QMenu* tools = addTopMenu("menu工具", QStringLiteral("工具(&T)"));
     addItem(tools, "menu设置", QStringLiteral("设置"), &MDIForm1::menu设置_Click);
+    addItem(tools, "menu培训矩阵", QStringLiteral("培训矩阵"), &MDIForm1::menu培训矩阵_Click);
     addItem(tools, "menu备份与恢复", QStringLiteral("备份与恢复"), &MDIForm1::menu备份与恢复_Click);
 
     QMenu* help = addTopMenu("menu帮助", QStringLiteral("帮助(&H)"));
@@ -168,6 +170,11 @@ void MDIForm1::menu查询_Click() {
 
 void MDIForm1::menu设置_Click() {
     fOption window(this);
+    ui::ShowModal(window);
+}
+
+void MDIForm1::menu培训矩阵_Click() {
+    fMatrix window(this);
     ui::ShowModal(window);
 }
 

@@ -87,7 +87,7 @@ TEST_F(BackupCommandsTest, AWrongCommandLineIsRefused) {
     for (const QStringList& arguments :
          {QStringList{"backup"}, QStringList{"backup", "later", folder.Path()},
           QStringList{"backup", "now", folder.File("无此文件夹")}, QStringList{"restore"}}) {
-        EXPECT_EQ(admin(arguments).exitCode, 3) << arguments.join(' ').toStdString();
+        EXPECT_EQ(admin(arguments).exitCode, 64) << arguments.join(' ').toStdString();
     }
 }
 } // namespace

@@ -5,6 +5,12 @@
 #include "helpers/TrainingRows.h"
 #include "import/fInputdata.h"
 #include "integrity/fBackup.h"
+#include "matrix/MatrixExport.h"
+#include "matrix/MatrixPage.h"
+#include "matrix/MatrixStore.h"
+#include "matrix/fMatrix.h"
+#include "matrix/fMatrixList.h"
+#include "platform/ado/Connection.h"
 #include "platform/app/App.h"
 #include "platform/clock/Clock.h"
 #include "platform/settings/Settings.h"
@@ -27,6 +33,7 @@
 #include <QLineEdit>
 #include <QMdiSubWindow>
 #include <QScreen>
+#include <QTabWidget>
 #include <QTest>
 #include <QWindow>
 #include <cstdio>
@@ -73,6 +80,61 @@ void arrange() {
         TestDb::AddTraining({});
     }
 }
+// A small master list with requirements, so that every status shows in the matrix.
+void arrangeMatrix() {
+    TestDb::Exec("insert into 员工表 (姓名,部门,职务) values('李四','生产部','主管'),"
+                 "('王五','生产部','操作工'),('赵六','质量部','QA专员')");
+    const struct {
+        const char* sop;
+        const char* revision;
+        QDate day;
+        const char* participants;
+    } trainings[] = {{"SOP-QA-001", "02", {2026, 3, 2}, "张三、赵六"},
+                     {"SOP-QA-001", "01", {2024, 5, 6}, "李四"},
+                     {"SOP-PR-010", "1", {2024, 1, 8}, "李四、王五"},
+                     {"SOP-PR-011", "3", {2025, 9, 1}, "王五"}};
+    for (const auto& t : trainings) {
+        TestDb::Training training;
+        training.sopNumber = QString::fromUtf8(t.sop);
+        training.revision = QString::fromUtf8(t.revision);
+        training.day = t.day;
+        training.participants = QString::fromUtf8(t.participants);
+        TestDb::AddTraining(training);
+    }
+    ado::Connection connection;
+    OpenDatabase(connection);
+    MatrixStore::SaveSop(connection, {0, "SOP-QA-001", "偏差处理规程", "2", {2026, 1, 1}, 12});
+    MatrixStore::SaveSop(connection, {0, "SOP-PR-010", "清场管理规程", "1", {2023, 6, 1}, 12});
+    MatrixStore::SaveSop(connection, {0, "SOP-PR-011", "称量操作规程", "4", {2027, 1, 1}, {}});
+    MatrixStore::SaveRequirement(connection, {0, "", "", "SOP-QA-001"});
+    MatrixStore::SaveRequirement(connection, {0, "生产部", "", "SOP-PR-010"});
+    MatrixStore::SaveRequirement(connection, {0, "生产部", "操作工", "SOP-PR-011"});
+}
+
+void saveMatrix(QWidget& main, const QString& out) {
+    arrangeMatrix();
+    fMatrix window(&main);
+    const char* names[] = {"matrix-sops", "matrix-requirements", "matrix"};
+    for (int page = 0; page < 3; ++page) {
+        window.Tabs->setCurrentIndex(page);
+        while (window.Matrix->Computing()) {
+            QTest::qWait(50);
+        }
+        save(window, out, QString::fromUtf8(names[page]));
+    }
+    QList<QStringList> lines;
+    for (const Matrix::Cell& cell : MatrixExport::Gaps(window.Matrix->Cells())) {
+        lines << MatrixExport::Fields(window.Matrix->Input(), cell);
+    }
+    fMatrixList list(QStringLiteral("版次变更待培训人员"),
+                     QStringLiteral("将“SOP-QA-001”的现行版次改为“3”后，以下 %1 名人员尚未接受"
+                                    "新版次的培训：")
+                         .arg(lines.size()),
+                     MatrixExport::Headings(), lines, &window);
+    list.AskToSave();
+    list.OfferExport([](QWidget*) {});
+    save(list, out, QStringLiteral("matrix-revision-change"));
+}
 } // namespace
 
 int main(int argc, char** argv) {
@@ -114,6 +176,7 @@ int main(int argc, char** argv) {
         fInputdata import(&main);
         save(import, out, QStringLiteral("import"));
     }
+    saveMatrix(main, out);
     {
         arrangeBackups(folder.Path());
         fBackup backups(&main);
