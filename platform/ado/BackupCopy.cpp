@@ -82,11 +82,8 @@ void copyPages(sqlite3* source, sqlite3* target) {
 
 void copy(const QString& source, const QString& target, const QString& password) {
     const std::shared_ptr<Database> from = Database::Open(source, password);
-    Handle to = createTarget(target, from->Handle(), password);
+    const Handle to = createTarget(target, from->Handle(), password);
     copyPages(from->Handle(), to.get());
-    if (sqlite3_close(to.release()) != SQLITE_OK) {
-        throw Error(QStringLiteral("备份文件未能写完。"));
-    }
 }
 } // namespace
 
