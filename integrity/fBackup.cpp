@@ -106,8 +106,11 @@ void fBackup::列出备份() {
     if (secondReachable(second)) {
         列出文件夹(second, kSecond);
     }
-    for (int column = File; column <= Status; ++column) {
+    // Room beside the widest text, so that no column runs into the next; the status
+    // column takes what is left.
+    for (int column = File; column < Status; ++column) {
         ListView1->resizeColumnToContents(column);
+        ListView1->setColumnWidth(column, ListView1->columnWidth(column) + 16);
     }
 }
 

@@ -6,6 +6,7 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QRegularExpression>
+#include <algorithm>
 
 namespace BackupList {
 
@@ -15,6 +16,9 @@ QStringList Files(const QString& folder) {
     QStringList names =
         QDir(folder).entryList({QStringLiteral("data*.db")}, QDir::Files, QDir::Name);
     names.removeIf([](const QString& name) { return !backupName.match(name).hasMatch(); });
+    // By the time in the name: the day's backup before those taken on demand that day.
+    std::sort(names.begin(), names.end(),
+              [](const QString& a, const QString& b) { return a.chopped(3) < b.chopped(3); });
     return names;
 }
 

@@ -83,9 +83,9 @@ TEST_F(fBackupTest, ListsEachBackupWithItsRowsAndStatus) {
                                    .lastModified()
                                    .toString("yyyy-MM-dd HH:mm:ss") +
                                "    校验失败",
+                           "data2026-12-15.db 本机 2026-12-15 17:30:05 2 0 1 已校验",
                            "data2026-12-15-080000.db 本机 2026-12-15 17:30:05    文件已改变",
-                           "data2026-12-15-090000.db 本机 2026-12-15 17:30:05 2 0 1 已校验",
-                           "data2026-12-15.db 本机 2026-12-15 17:30:05 2 0 1 已校验"}));
+                           "data2026-12-15-090000.db 本机 2026-12-15 17:30:05 2 0 1 已校验"}));
     EXPECT_EQ(window.Label1->text(), "第二备份位置：未设置");
 }
 

@@ -61,8 +61,10 @@ void arrangeBackups(const QString& folder) {
     const QDateTime day(QDate(2026, 12, 15), QTime(17, 30, 5));
     Clock::SetFixedNow(day);
     Backup::Run(folder, day.date());
-    Backup::Take(folder, Backup::OnDemandName(day.addSecs(3600)));
-    const QString changed = Backup::OnDemandName(day.addSecs(7200));
+    Clock::SetFixedNow(day.addSecs(3600));
+    Backup::Take(folder, Backup::OnDemandName(Clock::Now()));
+    Clock::SetFixedNow(day.addSecs(7200));
+    const QString changed = Backup::OnDemandName(Clock::Now());
     Backup::Take(folder, changed);
     QFile file(folder + u'/' + changed);
     file.open(QIODevice::Append);

@@ -129,6 +129,6 @@ TEST_F(BackupManifestTest, TheListHoldsTheBackupsAloneOldestFirst) {
         QFile(folder.File(name)).open(QIODevice::Append);
     }
     EXPECT_EQ(BackupList::Files(folder.Path()),
-              QStringList({"data2026-12-05-090000.db", "data2026-12-05.db", "data2026-12-15.db"}));
+              QStringList({"data2026-12-05.db", "data2026-12-05-090000.db", "data2026-12-15.db"}));
 }
 } // namespace
