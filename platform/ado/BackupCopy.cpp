@@ -61,6 +61,10 @@ Handle createTarget(const QString& target, sqlite3* source, const QString& passw
             throw detail::EngineError(raw);
         }
     }
+    // A copy cut short is removed, never rolled back: it needs no journal.
+    if (sqlite3_exec(raw, "PRAGMA journal_mode = OFF", nullptr, nullptr, nullptr) != SQLITE_OK) {
+        throw detail::EngineError(raw);
+    }
     return db;
 }
 
