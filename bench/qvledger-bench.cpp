@@ -1,5 +1,6 @@
 // Benchmark and verification tool: runs the program's own code and prints one JSON line
 // of figures last.
+#include "bench/BackupBench.h"
 #include "bench/BenchOutput.h"
 #include "bench/ExportBench.h"
 #include "bench/ImportBench.h"
@@ -64,6 +65,7 @@ int usage() {
         "  qvledger-bench import-db --db FILE --from OTHER [--repeat R]\n"
         "  qvledger-bench import-xls --db FILE --xls WORKBOOK.xls [--repeat R]\n"
         "  qvledger-bench matrix --db FILE [--sops N] [--requirements M] [--repeat R]\n"
+        "  qvledger-bench backup --db FILE [--repeat R]\n"
         "  qvledger-bench read-xls --xls WORKBOOK.xls [--repeat R]\n"
         "  qvledger-bench xls --rows N --out FILE.xls [--open-password P] "
         "[--modify-password Q] [--repeat R]\n"
@@ -127,6 +129,20 @@ int runOpen(const Arguments& args) {
     Bench::PrintFigures(
         {{"op", "open"}, {"ms", Bench::Median(times)}, {"first_ms", first}, {"repeat", repeat}});
     return ok ? 0 : 1;
+}
+int runBackup(const Arguments& args) {
+    const QString db = args.value(QStringLiteral("--db"));
+    if (db.isEmpty()) {
+        return usage();
+    }
+    const std::optional<QJsonObject> figures =
+        Bench::RunBackup(db, std::max(1, args.number(QStringLiteral("--repeat"), 5)));
+    if (!figures) {
+        std::fputs("the backup or its check failed\n", stderr);
+        return 1;
+    }
+    Bench::PrintFigures(*figures);
+    return 0;
 }
 int runSearch(const Arguments& args) {
     Bench::SearchOptions options;
@@ -242,6 +258,9 @@ int main(int argc, char** argv) {
         }
         if (args.command == u"open") {
             return runOpen(args);
+        }
+        if (args.command == u"backup") {
+            return runBackup(args);
         }
         if (args.command == u"search") {
             return runSearch(args);

@@ -1,6 +1,7 @@
 #include "shell/MDIForm1.h"
 
 #include "import/fInputdata.h"
+#include "integrity/fBackup.h"
 #include "matrix/fMatrix.h"
 #include "platform/ado/Connection.h"
 #include "platform/app/App.h"
@@ -85,6 +86,7 @@ void MDIForm1::buildMenus() {
     QMenu* tools = addTopMenu("menu工具", QStringLiteral("工具(&T)"));
     addItem(tools, "menu设置", QStringLiteral("设置"), &MDIForm1::menu设置_Click);
     addItem(tools, "menu培训矩阵", QStringLiteral("培训矩阵"), &MDIForm1::menu培训矩阵_Click);
+    addItem(tools, "menu备份与恢复", QStringLiteral("备份与恢复"), &MDIForm1::menu备份与恢复_Click);
 
     QMenu* help = addTopMenu("menu帮助", QStringLiteral("帮助(&H)"));
     addItem(help, "menu关于", QStringLiteral("关于"), &MDIForm1::menu关于_Click);
@@ -174,6 +176,16 @@ void MDIForm1::menu设置_Click() {
 void MDIForm1::menu培训矩阵_Click() {
     fMatrix window(this);
     ui::ShowModal(window);
+}
+
+// The listed records may no longer be those of the restored data.db.
+void MDIForm1::menu备份与恢复_Click() {
+    fBackup window(this);
+    ui::ShowModal(window);
+    if (window.Restored() && search_ != nullptr) {
+        search_->ListView1->Model().Clear();
+        search_->ShowCount();
+    }
 }
 
 void MDIForm1::menu导入数据_Click() {

@@ -1,44 +1,38 @@
 #include "store/Backup.h"
 
+#include "platform/ado/Ado.h"
+#include "platform/ado/BackupCopy.h"
+#include "platform/clock/Clock.h"
+#include "store/BackupCheck.h"
+#include "store/BackupMirror.h"
+#include "store/FileDigest.h"
 #include "store/ModuleDataBase.h"
 
+#include <QCoreApplication>
 #include <QFile>
-#include <QSaveFile>
+#include <QFileInfo>
 
 namespace Backup {
 namespace {
-bool copyWhole(const QString& source, const QString& target) {
-    QFile in(source);
-    if (!in.open(QIODevice::ReadOnly)) {
-        return false;
+// Written beside the target under a name of this process, so a copy in progress never
+// sits under a backup's name.
+QString workingPath(const QString& target) {
+    return target + u'.' + QString::number(QCoreApplication::applicationPid()) +
+           QStringLiteral(".copying");
+}
+
+std::optional<TableCounts> copyChecked(const QString& source, const QString& working) {
+    try {
+        ado::BackupCopy(source, working, QString::fromLatin1(kDefaultDatabasePassword));
+    } catch (const ado::Error&) {
+        return std::nullopt;
     }
-    // QSaveFile writes beside the target and renames on commit.
-    QSaveFile out(target);
-    if (!out.open(QIODevice::WriteOnly)) {
-        return false;
-    }
-    constexpr qint64 kChunk = 1 << 20;
-    while (!in.atEnd()) {
-        const QByteArray chunk = in.read(kChunk);
-        if (chunk.isEmpty() && in.error() != QFile::NoError) {
-            out.cancelWriting();
-            return false;
-        }
-        if (out.write(chunk) != chunk.size()) {
-            out.cancelWriting();
-            return false;
-        }
-    }
-    if (in.error() != QFile::NoError) {
-        out.cancelWriting();
-        return false;
-    }
-    // A target made by someone else meanwhile is never replaced.
-    if (QFile::exists(target)) {
-        out.cancelWriting();
-        return false;
-    }
-    return out.commit();
+    return BackupCheck::ReadWhole(working);
+}
+
+BackupEntry entryFor(const QString& name, const QString& path, const TableCounts& counts) {
+    const QFileInfo file(path);
+    return {name, Clock::Now(), file.size(), FileSha256(path), counts, {}};
 }
 } // namespace
 
@@ -47,17 +41,45 @@ QString TargetPath(const QString& folder, const QDate& day) {
            QStringLiteral(".db");
 }
 
+QString OnDemandName(const QDateTime& time) {
+    return QStringLiteral("data") + time.toString(QStringLiteral("yyyy-MM-dd-HHmmss")) +
+           QStringLiteral(".db");
+}
+
 bool Run(const QString& folder, const QDate& today) {
     const QString day = today.toString(QStringLiteral("yyyy-MM-dd"));
     if (!day.endsWith(u'5')) {
         return false;
     }
-    const QString source = folder + QStringLiteral("/data.db");
     const QString target = TargetPath(folder, today);
-    if (!CheckFileExists(source) || CheckFileExists(target)) {
+    if (!CheckFileExists(folder + QStringLiteral("/data.db")) || CheckFileExists(target)) {
         return false;
     }
-    return copyWhole(source, target);
+    const std::optional<BackupEntry> entry = Take(folder, target.section(u'/', -1));
+    const QString second = BackupMirror::SecondLocation();
+    if (entry && !second.isEmpty()) {
+        BackupMirror::CopyTo(second, folder, *entry);
+    }
+    return entry.has_value();
+}
+
+std::optional<BackupEntry> Take(const QString& folder, const QString& name) {
+    const QString target = folder + u'/' + name;
+    const QString working = workingPath(target);
+    QFile::remove(working);
+    std::optional<BackupEntry> entry;
+    if (const auto counts = copyChecked(folder + QStringLiteral("/data.db"), working)) {
+        entry = entryFor(name, working, *counts);
+    }
+    // rename() never replaces an existing file.
+    if (entry && !QFile::rename(working, target)) {
+        entry.reset();
+    }
+    QFile::remove(working);
+    if (entry) {
+        BackupManifest::Record(folder, *entry);
+    }
+    return entry;
 }
 
 } // namespace Backup

@@ -31,14 +31,25 @@ FileDialogService*& currentService() {
     return service;
 }
 
+QFileDialog::FileMode fileModeOf(FileRequest::Kind kind) {
+    switch (kind) {
+    case FileRequest::Kind::Save:
+        return QFileDialog::AnyFile;
+    case FileRequest::Kind::Folder:
+        return QFileDialog::Directory;
+    case FileRequest::Kind::Open:
+        break;
+    }
+    return QFileDialog::ExistingFile;
+}
+
 QString runQtDialog(QWidget* parent, const FileRequest& request) {
     QFileDialog dialog(parent, request.caption, request.initialPath, request.filter);
     // Qt's own dialog speaks the program's language; a desktop's dialog may not.
     dialog.setOption(QFileDialog::DontUseNativeDialog);
     dialog.setAcceptMode(request.kind == FileRequest::Kind::Save ? QFileDialog::AcceptSave
                                                                  : QFileDialog::AcceptOpen);
-    dialog.setFileMode(request.kind == FileRequest::Kind::Save ? QFileDialog::AnyFile
-                                                               : QFileDialog::ExistingFile);
+    dialog.setFileMode(fileModeOf(request.kind));
     if (!request.defaultExt.isEmpty()) {
         dialog.setDefaultSuffix(request.defaultExt);
     }

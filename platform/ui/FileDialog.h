@@ -8,7 +8,8 @@ class QWidget;
 namespace ui {
 
 struct FileRequest {
-    enum class Kind { Open, Save };
+    // Folder: an existing folder, chosen with the same dialog.
+    enum class Kind { Open, Save, Folder };
     Kind kind = Kind::Open;
     QString caption;
     QString filter;     // Qt filter text, e.g. "*.xls"

@@ -4,6 +4,7 @@
 #include "helpers/TestFolder.h"
 #include "helpers/TrainingRows.h"
 #include "import/fInputdata.h"
+#include "integrity/fBackup.h"
 #include "matrix/MatrixExport.h"
 #include "matrix/MatrixPage.h"
 #include "matrix/MatrixStore.h"
@@ -11,18 +12,23 @@
 #include "matrix/fMatrixList.h"
 #include "platform/ado/Connection.h"
 #include "platform/app/App.h"
+#include "platform/clock/Clock.h"
+#include "platform/settings/Settings.h"
 #include "refdata/fAddDep.h"
 #include "refdata/fSelectMen.h"
 #include "reports/sSaveXLS.h"
 #include "shell/MDIForm1.h"
 #include "shell/Startup.h"
 #include "shell/fOption.h"
+#include "store/Backup.h"
+#include "store/BackupMirror.h"
 #include "store/ModuleDataBase.h"
 #include "training/SearchList.h"
 #include "training/fSearch.h"
 #include "training/trainingAdd.h"
 
 #include <QApplication>
+#include <QFile>
 #include <QFileDialog>
 #include <QLineEdit>
 #include <QMdiSubWindow>
@@ -47,6 +53,24 @@ void save(QWidget& window, const QString& folder, const QString& name) {
     shot.save(path);
     std::printf("%s\n", qPrintable(path));
     window.hide();
+}
+
+// A day's backup, two taken on demand, the last changed since; a second location that is
+// not plugged in.
+void arrangeBackups(const QString& folder) {
+    const QDateTime day(QDate(2026, 12, 15), QTime(17, 30, 5));
+    Clock::SetFixedNow(day);
+    Backup::Run(folder, day.date());
+    Clock::SetFixedNow(day.addSecs(3600));
+    Backup::Take(folder, Backup::OnDemandName(Clock::Now()));
+    Clock::SetFixedNow(day.addSecs(7200));
+    const QString changed = Backup::OnDemandName(Clock::Now());
+    Backup::Take(folder, changed);
+    QFile file(folder + u'/' + changed);
+    file.open(QIODevice::Append);
+    file.write("x");
+    Settings::SetFolder(folder + QStringLiteral("/settings"));
+    BackupMirror::SetSecondLocation(QStringLiteral("/media/U盘/备份"));
 }
 
 void arrange() {
@@ -155,6 +179,11 @@ int main(int argc, char** argv) {
         save(import, out, QStringLiteral("import"));
     }
     saveMatrix(main, out);
+    {
+        arrangeBackups(folder.Path());
+        fBackup backups(&main);
+        save(backups, out, QStringLiteral("backups"));
+    }
     {
         // The dialog ui::ChooseFile shows, started where it starts.
         QFileDialog files(&main, QString(), QDir::homePath(), QStringLiteral("*.xls (*.xls)"));

@@ -1,5 +1,7 @@
 #include "store/Backup.h"
 
+#include "helpers/DbHelpers.h"
+#include "helpers/SqlcipherCli.h"
 #include "helpers/TestFolder.h"
 
 #include <QDir>
@@ -19,12 +21,14 @@ TEST(Backup, CopiesOnlyOnTheFifthFifteenthAndTwentyFifth) {
         {QDate(2015, 3, 24), false}, {QDate(2016, 2, 29), false}};
     for (const auto& [day, taken] : days) {
         TestFolder folder;
-        const QString db = folder.WithDatabase();
+        folder.WithDatabase();
+        TestDb::Exec("insert into 部门表 (部门名称) values ('质量部')");
         EXPECT_EQ(Backup::Run(folder.Path(), day), taken) << day.toString().toStdString();
         const QString target = Backup::TargetPath(folder.Path(), day);
         EXPECT_EQ(QFile::exists(target), taken);
         if (taken) {
-            EXPECT_EQ(contents(target), contents(db));
+            EXPECT_EQ(TestDb::Column("select * from 部门表", "部门名称", target),
+                      QStringList{"质量部"});
             EXPECT_TRUE(target.endsWith("/data" + day.toString("yyyy-MM-dd") + ".db"));
         }
     }
@@ -57,5 +61,27 @@ TEST(Backup, IsSilentWithoutASourceOrAWritableFolder) {
         EXPECT_EQ(QDir(folder.Path()).entryList(QDir::Files), QStringList({"data.db"}));
     }
     QFile::setPermissions(folder.Path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+}
+TEST(Backup, ADamagedDataDbLeavesNoFileBehind) {
+    TestFolder folder;
+    const QString db = folder.WithDatabase();
+    QFile file(db);
+    ASSERT_TRUE(file.open(QIODevice::ReadWrite));
+    file.seek(3000);
+    file.write(QByteArray(2000, 'x'));
+    file.close();
+    EXPECT_FALSE(Backup::Run(folder.Path(), QDate(2015, 3, 5)));
+    EXPECT_EQ(QDir(folder.Path()).entryList(QDir::Files), QStringList({"data.db"}));
+}
+
+// Another program opens the copy as it opens data.db: same password, same file format.
+TEST(Backup, TheCopyOpensWithThePasswordInTheFormatOfDataDb) {
+    TestFolder folder;
+    folder.WithDatabase();
+    TestDb::Exec("insert into 员工表 (姓名) values ('张三')");
+    ASSERT_TRUE(Backup::Run(folder.Path(), QDate(2015, 3, 25)));
+    EXPECT_EQ(SqlcipherCli::RunKeyed(Backup::TargetPath(folder.Path(), QDate(2015, 3, 25)),
+                                     "select 姓名 from 员工表;"),
+              "张三\n");
 }
 } // namespace
