@@ -3,6 +3,8 @@
 #include "platform/ado/AccessDate.h"
 #include "platform/ado/Connection.h"
 #include "platform/ado/Recordset.h"
+#include "platform/ado/Statement.h"
+#include "store/AuditTrail.h"
 #include "store/ModuleDataBase.h"
 #include "store/Schema.h"
 
@@ -11,6 +13,8 @@
 namespace DatabaseImport {
 namespace {
 const QString kReplacementDate = QStringLiteral("2000-1-1");
+const QString kAction = QStringLiteral("导入数据");
+const QString kTrainingTable = QStringLiteral("训练表");
 
 // Long text counts as text too: a Null participant list copied as Null would never equal
 // the '' of the duplicate test, and every later import would copy the record again.
@@ -76,14 +80,19 @@ void copyFields(const ado::FieldList& from, ado::FieldList& to) {
     }
 }
 
-void copyIfNew(ado::Connection& own, const ado::FieldList& source) {
+// True when the record was copied.
+bool copyIfNew(ado::Connection& own, Audit::Trail& trail, const ado::FieldList& source) {
     ado::Recordset twin;
     twin.Open(testFor(source), own, ado::adOpenKeyset, ado::adLockOptimistic);
-    if (twin.Eof()) {
-        twin.AddNew();
-        copyFields(source, twin.Fields());
-        twin.Update();
+    if (!twin.Eof()) {
+        return false;
     }
+    twin.AddNew();
+    copyFields(source, twin.Fields());
+    twin.Update();
+    const qint64 id = ado::LastInsertId(own);
+    trail.Record(kAction, kTrainingTable, id, {}, trail.Read(kTrainingTable, id));
+    return true;
 }
 } // namespace
 
@@ -97,7 +106,8 @@ QString DuplicateTest(const QString& sopNumber, const QString& sopName, const QS
            SqlQuote(course) + u'\'';
 }
 
-Result Run(ado::Connection& own, ado::Connection& source, const Progress& progress) {
+Result Run(ado::Connection& own, ado::Connection& source, const QString& sourcePath,
+           const Progress& progress) {
     ado::Recordset records;
     try {
         records.Open(QStringLiteral("select * from 训练表"), source, ado::adOpenKeyset,
@@ -111,11 +121,19 @@ Result Run(ado::Connection& own, ado::Connection& source, const Progress& progre
         return {Outcome::Failed, error.Description()};
     }
     try {
+        Audit::Trail trail(own);
+        int added = 0;
+        int skipped = 0;
         for (int k = 1; !records.Eof(); ++k) {
             progress.step(k);
             try {
-                copyIfNew(own, records.Fields());
+                if (copyIfNew(own, trail, records.Fields())) {
+                    ++added;
+                } else {
+                    ++skipped;
+                }
             } catch (const ado::Error&) {
+                ++skipped;
                 // A record the file refuses is passed over; a failure that ended the
                 // transaction ends the import, or the records after it would stay alone.
                 if (!own.InTransaction()) {
@@ -124,6 +142,8 @@ Result Run(ado::Connection& own, ado::Connection& source, const Progress& progre
             }
             records.MoveNext();
         }
+        trail.Event(QStringLiteral("导入数据汇总"),
+                    {{"source", sourcePath}, {"added", added}, {"skipped", skipped}});
         own.CommitTrans();
         return {};
     } catch (const ado::Error& error) {

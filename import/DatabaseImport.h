@@ -23,9 +23,10 @@ struct Result {
     QString description; // why it failed
 };
 
-// Both connections are open. The copy is one transaction: it lands whole or not at
-// all. Errors of single records and fields are passed over.
-Result Run(ado::Connection& own, ado::Connection& source, const Progress& progress);
+// Both connections are open. The copy is one transaction with its trail entries: it lands
+// whole or not at all. Errors of single records and fields are passed over.
+Result Run(ado::Connection& own, ado::Connection& source, const QString& sourcePath,
+           const Progress& progress);
 
 // The duplicate test for one source record's key values, as the engine reads it.
 QString DuplicateTest(const QString& sopNumber, const QString& sopName, const QString& revision,

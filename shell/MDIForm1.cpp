@@ -1,11 +1,13 @@
 #include "shell/MDIForm1.h"
 
 #include "import/fInputdata.h"
+#include "integrity/TrailStart.h"
 #include "platform/ado/Connection.h"
 #include "platform/app/App.h"
 #include "platform/app/WebSites.h"
 #include "platform/clock/Clock.h"
 #include "platform/shell/Shell.h"
+#include "platform/ui/ChangeReason.h"
 #include "platform/ui/MessageBox.h"
 #include "platform/ui/Modal.h"
 #include "refdata/fAddDep.h"
@@ -15,6 +17,7 @@
 #include "shell/fOption.h"
 #include "shell/flogin.h"
 #include "shell/frmAbout.h"
+#include "store/AuditChange.h"
 #include "store/Backup.h"
 #include "store/ModuleDataBase.h"
 #include "training/SearchList.h"
@@ -42,6 +45,7 @@ void MDIForm1::MDIForm_Load() {
     menu编辑_->menuAction()->setVisible(false);
     setWindowTitle(App::Title() + QStringLiteral(" V") + App::VersionText());
     DatabasePath = App::Path() + QStringLiteral("/data.db");
+    Audit::StartTrail(DatabasePath, this);
 }
 
 void MDIForm1::closeEvent(QCloseEvent* event) {
@@ -194,10 +198,11 @@ void MDIForm1::menu删除_Click() {
         const QString id = list.ItemText(row);
         if (ui::Question(QStringLiteral("确定要删除ID为：") + id + QStringLiteral(" 记录吗?"),
                          this)) {
+            const std::optional<QString> reason = ui::AskReasonIfRequired(this);
             ado::Connection connection;
-            if (OpenDatabase(connection)) {
+            if (reason && OpenDatabase(connection)) {
                 try {
-                    connection.Execute(QStringLiteral("delete * from 训练表 where id=") + id);
+                    删除训练记录(connection, id, *reason);
                     connection.Close();
                     list.RemoveByKey(list.ItemKey(row));
                 } catch (const ado::Error& error) {
@@ -207,6 +212,13 @@ void MDIForm1::menu删除_Click() {
         }
     }
     search_->ShowCount();
+}
+
+void MDIForm1::删除训练记录(ado::Connection& connection, const QString& id, const QString& reason) {
+    Audit::Change change(connection, QStringLiteral("删除训练记录"), reason);
+    change.Watch(QStringLiteral("训练表"), id.toLongLong());
+    connection.Execute(QStringLiteral("delete * from 训练表 where id=") + id);
+    change.Commit();
 }
 
 void MDIForm1::menu修改_Click() {

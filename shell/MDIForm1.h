@@ -6,6 +6,9 @@
 class QMdiArea;
 class QMenu;
 class fSearch;
+namespace ado {
+class Connection;
+}
 
 // The main window: a frame for the search window, with the menus that reach every
 // function of the program.
@@ -51,6 +54,7 @@ private:
     void MDIForm_Load();
     void MDIForm_Unload();
     void 备份();
+    void 删除训练记录(ado::Connection& connection, const QString& id, const QString& reason);
     void showStartupWindow();
 
     void buildMenus();
