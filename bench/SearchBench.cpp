@@ -32,8 +32,8 @@ QString sqliteStatement(const SearchOptions& options, const QString& keywords) {
 }
 
 double timeCli(const QString& db, const QString& sql) {
-    const QByteArray script =
-        "PRAGMA key='" + QByteArray(kDefaultDatabasePassword) + "';\n" + sql.toUtf8() + ";\n";
+    const QByteArray script = "PRAGMA key='" + QByteArray(kDefaultDatabasePassword) +
+                              "';\nPRAGMA cipher_compatibility = 3;\n" + sql.toUtf8() + ";\n";
     return TimeMs([&] {
         QProcess cli;
         cli.setStandardOutputFile(QProcess::nullDevice());

@@ -60,6 +60,16 @@ void closeQuietly(sqlite3* db) {
     sqlite3_close_v2(db);
 }
 
+// Every data.db and backup written so far has the engine's version 3 format (page size,
+// key derivation, HMAC): new files keep it, so that old and new copies open each other's.
+// A file from outside must not run anything through its schema beyond the engine's own.
+int configureConnection(sqlite3* db) {
+    sqlite3_db_config(db, SQLITE_DBCONFIG_DEFENSIVE, 1, nullptr);
+    sqlite3_db_config(db, SQLITE_DBCONFIG_TRUSTED_SCHEMA, 0, nullptr);
+    sqlite3_db_config(db, SQLITE_DBCONFIG_ENABLE_LOAD_EXTENSION, 0, nullptr);
+    return sqlite3_exec(db, "PRAGMA cipher_compatibility = 3", nullptr, nullptr, nullptr);
+}
+
 // Our LIKE and NOCASE in the place of the engine's, which fold ASCII letters only.
 void installAccessText(sqlite3* db) {
     sqlite3_create_function_v2(db, "like", 2, SQLITE_UTF8 | SQLITE_DETERMINISTIC, nullptr,
@@ -87,6 +97,9 @@ std::shared_ptr<Database> Database::Open(const QString& source, const QString& p
     sqlite3_busy_timeout(db, kBusyTimeoutMs);
     rc = sqlite3_key(db, key.constData(), static_cast<int>(key.size()));
     if (rc == SQLITE_OK) {
+        rc = configureConnection(db);
+    }
+    if (rc == SQLITE_OK) {
         // Reading the schema proves the key; a wrong one fails here.
         rc = sqlite3_exec(db, "SELECT count(*) FROM sqlite_master", nullptr, nullptr, nullptr);
     }
@@ -110,7 +123,8 @@ void Database::Create(const QString& path, const QString& password, const QStrin
         throw OpenError(rc, path, db);
     }
     const QByteArray passphrase = password.toUtf8();
-    if (sqlite3_key(db, passphrase.constData(), static_cast<int>(passphrase.size())) != SQLITE_OK) {
+    if (sqlite3_key(db, passphrase.constData(), static_cast<int>(passphrase.size())) != SQLITE_OK ||
+        configureConnection(db) != SQLITE_OK) {
         throw database->LastError();
     }
     installAccessText(db);

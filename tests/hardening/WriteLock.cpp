@@ -1,5 +1,7 @@
 #include "WriteLock.h"
 
+#include "helpers/SqlcipherCli.h"
+
 #include <QDeadlineTimer>
 
 WriteLock::WriteLock(const QString& path, const QString& password, Readers readers) {
@@ -7,7 +9,7 @@ WriteLock::WriteLock(const QString& path, const QString& password, Readers reade
     if (!shell_.waitForStarted()) {
         return;
     }
-    shell_.write("PRAGMA key='" + password.toUtf8() + "';\n" +
+    shell_.write(SqlcipherCli::KeyLines(password).toUtf8() +
                  (readers == Readers::Barred ? "BEGIN EXCLUSIVE;\n" : "BEGIN IMMEDIATE;\n") +
                  "INSERT INTO 部门表 (部门名称) VALUES ('锁定期间');\n"
                  "SELECT 'held';\n");

@@ -16,10 +16,16 @@ QString Run(const QString& file, const QString& script) {
     return QString::fromUtf8(cli.readAllStandardOutput() + cli.readAllStandardError());
 }
 
+QString KeyLines(const QString& password) {
+    return QStringLiteral("PRAGMA key='") + password +
+           QStringLiteral("';\nPRAGMA cipher_compatibility = 3;\n");
+}
+
 QString RunKeyed(const QString& file, const QString& statements) {
-    return Run(file, QStringLiteral("PRAGMA key='") +
-                         QString::fromLatin1(kDefaultDatabasePassword) + QStringLiteral("';\n") +
-                         statements + u'\n');
+    const QString output =
+        Run(file, KeyLines(QString::fromLatin1(kDefaultDatabasePassword)) + statements + u'\n');
+    // The shell answers the key with a line of its own.
+    return output.startsWith(QStringLiteral("ok\n")) ? output.mid(3) : output;
 }
 
 } // namespace SqlcipherCli

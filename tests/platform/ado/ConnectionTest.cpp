@@ -68,8 +68,8 @@ TEST(Connection, FailsClearlyOnWrongPasswordDamagedForeignOrMissingFiles) {
 TEST(Connection, SharesFilesWithTheCommandLineEngine) {
     TestFolder folder;
     const QString ours = folder.WithDatabase();
-    const QString listing = SqlcipherCli::Run(
-        ours, "PRAGMA key='" + kPassword + "';\n.tables\nPRAGMA table_info(员工表);\n");
+    const QString listing = SqlcipherCli::Run(ours, SqlcipherCli::KeyLines(kPassword) +
+                                                        ".tables\nPRAGMA table_info(员工表);\n");
     EXPECT_TRUE(listing.contains("训练表")) << listing.toStdString();
     EXPECT_TRUE(listing.contains("部门表"));
     EXPECT_TRUE(listing.contains("1|姓名|TEXT(255)|0||0"));
@@ -79,10 +79,9 @@ TEST(Connection, SharesFilesWithTheCommandLineEngine) {
     file.close();
 
     const QString theirs = folder.File("theirs.db");
-    SqlcipherCli::Run(theirs,
-                      "PRAGMA key='" + kPassword +
-                          "';\ncreate table 部门表(id integer primary key, 部门名称 text);\n"
-                          "insert into 部门表(部门名称) values('质量部');\n");
+    SqlcipherCli::Run(theirs, SqlcipherCli::KeyLines(kPassword) +
+                                  "create table 部门表(id integer primary key, 部门名称 text);\n"
+                                  "insert into 部门表(部门名称) values('质量部');\n");
     ado::Connection connection;
     connection.Open(ConnectionString(theirs, kPassword));
     ado::Recordset rs;
