@@ -49,6 +49,15 @@ std::vector<Entry> ListEntries(ado::Connection& connection, const Filter& filter
     return entries;
 }
 
+QString HeadHash(ado::Connection& connection) {
+    QString head;
+    SelectEntries(connection, QStringLiteral("1"), {}, true, [&head](const Entry& entry) {
+        head = entry.hash;
+        return false;
+    });
+    return head;
+}
+
 QStringList Actions(ado::Connection& connection) {
     ado::Statement statement(
         connection,

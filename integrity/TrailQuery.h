@@ -28,6 +28,9 @@ struct Filter {
 // The entries the filter lets through, newest first. Throws ado::Error.
 std::vector<Entry> ListEntries(ado::Connection& connection, const Filter& filter);
 
+// The last entry's hash; empty without a trail.
+QString HeadHash(ado::Connection& connection);
+
 // The actions the trail holds, for the filter's list.
 QStringList Actions(ado::Connection& connection);
 

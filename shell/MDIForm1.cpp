@@ -2,6 +2,7 @@
 
 #include "import/fInputdata.h"
 #include "integrity/TrailStart.h"
+#include "integrity/fAuditTrail.h"
 #include "platform/ado/Connection.h"
 #include "platform/app/App.h"
 #include "platform/app/WebSites.h"
@@ -87,6 +88,7 @@ void MDIForm1::buildMenus() {
 
     QMenu* tools = addTopMenu("menu工具", QStringLiteral("工具(&T)"));
     addItem(tools, "menu设置", QStringLiteral("设置"), &MDIForm1::menu设置_Click);
+    addItem(tools, "menu审计追踪", QStringLiteral("审计追踪"), &MDIForm1::menu审计追踪_Click);
 
     QMenu* help = addTopMenu("menu帮助", QStringLiteral("帮助(&H)"));
     addItem(help, "menu关于", QStringLiteral("关于"), &MDIForm1::menu关于_Click);
@@ -170,6 +172,11 @@ void MDIForm1::menu查询_Click() {
 
 void MDIForm1::menu设置_Click() {
     fOption window(this);
+    ui::ShowModal(window);
+}
+
+void MDIForm1::menu审计追踪_Click() {
+    fAuditTrail window(this);
     ui::ShowModal(window);
 }
 

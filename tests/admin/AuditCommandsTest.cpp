@@ -17,12 +17,12 @@
 #include <QProcess>
 
 namespace {
-struct Run {
+struct AdminRun {
     int exitCode = -1;
     QJsonObject json;
 };
 
-Run admin(const QStringList& arguments) {
+AdminRun admin(const QStringList& arguments) {
     QProcess process;
     process.start(QStringLiteral(QVLEDGER_ADMIN), arguments);
     EXPECT_TRUE(process.waitForFinished(60000));
@@ -53,7 +53,7 @@ TEST_F(AuditCommandsTest, VerifyPrintsOneLineAndExitsByTheState) {
     ASSERT_TRUE(Audit::EnsureTrail(db));
     const QByteArray before = digestOf(db);
 
-    const Run whole = admin({"audit", "verify", db});
+    const AdminRun whole = admin({"audit", "verify", db});
     EXPECT_EQ(whole.exitCode, 0);
     EXPECT_EQ(whole.json["ok"], true);
     EXPECT_EQ(whole.json["entries"], 3);
@@ -63,7 +63,7 @@ TEST_F(AuditCommandsTest, VerifyPrintsOneLineAndExitsByTheState) {
     EXPECT_EQ(digestOf(db), before) << "verify never writes";
 
     SqlcipherCli::RunKeyed(db, "UPDATE 训练表 SET 主讲人='别人' WHERE id=2;");
-    const Run broken = admin({"audit", "verify", db});
+    const AdminRun broken = admin({"audit", "verify", db});
     EXPECT_EQ(broken.exitCode, 1);
     EXPECT_EQ(broken.json["ok"], false);
     EXPECT_EQ(broken.json["mismatched"], QJsonArray({QJsonObject{{"table", "训练表"}, {"id", 2}}}));
@@ -72,7 +72,7 @@ TEST_F(AuditCommandsTest, VerifyPrintsOneLineAndExitsByTheState) {
 TEST_F(AuditCommandsTest, ExportWritesEveryEntryWithTheHeadBelow) {
     ASSERT_TRUE(Audit::EnsureTrail(db));
     const QString out = folder.File("审计.xls");
-    const Run run = admin({"audit", "export", db, out});
+    const AdminRun run = admin({"audit", "export", db, out});
     ASSERT_EQ(run.exitCode, 0);
     const QJsonObject book = independent::Inspect(out);
     EXPECT_EQ(independent::Cell(book, "审计追踪1", "A1")["value"], "序号");
