@@ -34,6 +34,8 @@ const QString kAllActions = QStringLiteral("[全部]");
 // More than this many records are named by their count alone.
 constexpr int kNamedRecords = 20;
 constexpr int kPasswordLength = 15;
+// A whole date beside the calendar arrow, in the wider Chinese fonts too.
+constexpr int kDateWidth = 150;
 
 QLineEdit* passwordBox(QWidget* parent, const char* name) {
     QLineEdit* box = ui::MakeTextBox(parent, name);
@@ -107,6 +109,9 @@ QWidget* fAuditTrail::buildFilters() {
     DTPicker1->setObjectName(QStringLiteral("DTPicker1"));
     DTPicker2 = new ui::DatePicker(filters);
     DTPicker2->setObjectName(QStringLiteral("DTPicker2"));
+    for (ui::DatePicker* picker : {DTPicker1, DTPicker2}) {
+        picker->setMinimumWidth(kDateWidth);
+    }
     Text1 = ui::MakeTextBox(filters, "Text1");
     Text1->setFixedWidth(70);
     Text2 = ui::MakeTextBox(filters, "Text2");

@@ -4,13 +4,18 @@
 #include "helpers/TestFolder.h"
 #include "helpers/TrainingRows.h"
 #include "import/fInputdata.h"
+#include "integrity/TrailListModel.h"
+#include "integrity/fAuditTrail.h"
+#include "platform/ado/Connection.h"
 #include "platform/app/App.h"
+#include "platform/ui/ReasonDialog.h"
 #include "refdata/fAddDep.h"
 #include "refdata/fSelectMen.h"
 #include "reports/sSaveXLS.h"
 #include "shell/MDIForm1.h"
 #include "shell/Startup.h"
 #include "shell/fOption.h"
+#include "store/AuditChange.h"
 #include "store/ModuleDataBase.h"
 #include "training/SearchList.h"
 #include "training/fSearch.h"
@@ -22,6 +27,7 @@
 #include <QMdiSubWindow>
 #include <QScreen>
 #include <QTest>
+#include <QTreeView>
 #include <QWindow>
 #include <cstdio>
 #include <functional>
@@ -50,6 +56,21 @@ void arrange() {
     for (int i = 0; i < 3; ++i) {
         TestDb::AddTraining({});
     }
+}
+// A correction with its reason and a deletion, for the audit window to list.
+void change() {
+    ado::Connection connection;
+    OpenDatabase(connection);
+    Audit::Change correction(connection, QStringLiteral("修改训练记录"),
+                             QStringLiteral("主讲人填写错误"));
+    correction.Watch(QStringLiteral("训练表"), 2);
+    connection.Execute(
+        QStringLiteral("update 训练表 set 主讲人='李明', 参加人员='张三、王五' where id=2"));
+    correction.Commit();
+    Audit::Change deletion(connection, QStringLiteral("删除训练记录"), QStringLiteral("重复录入"));
+    deletion.Watch(QStringLiteral("训练表"), 3);
+    connection.Execute(QStringLiteral("delete from 训练表 where id=3"));
+    deletion.Commit();
 }
 } // namespace
 
@@ -91,6 +112,17 @@ int main(int argc, char** argv) {
     {
         fInputdata import(&main);
         save(import, out, QStringLiteral("import"));
+    }
+    change();
+    {
+        fAuditTrail trail(&main);
+        trail.ListView1->setCurrentIndex(trail.Model().index(1, 0));
+        save(trail, out, QStringLiteral("audit-trail"));
+    }
+    {
+        ui::ReasonDialog reason(&main);
+        reason.Text1->setText(QStringLiteral("主讲人填写错误"));
+        save(reason, out, QStringLiteral("reason"));
     }
     {
         // The dialog ui::ChooseFile shows, started where it starts.
