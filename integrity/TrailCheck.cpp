@@ -9,40 +9,38 @@
 namespace Audit {
 namespace {
 // The digest each record's last entry records, by table and id.
-using States = QHash<QString, QHash<qint64, QString>>;
+using States = QHash<QString, QHash<qint64, QByteArray>>;
 
 void walkChain(ado::Connection& connection, Verdict& verdict, States& states) {
-    QString previous = QString::fromLatin1(kGenesis);
+    QByteArray previous(kGenesis);
     qint64 expectedId = 1;
-    ForEachEntry(connection, [&](const Entry& entry) {
+    ForEachLink(connection, [&](const Link& link) {
         const bool linked =
-            entry.id == expectedId && entry.previous == previous && ChainHash(entry) == entry.hash;
+            link.id == expectedId && link.previous == previous && link.computed == link.hash;
         if (!linked && !verdict.firstBad) {
             // A missing entry is named by the id it should have had.
-            verdict.firstBad = std::min(entry.id, expectedId);
+            verdict.firstBad = std::min(link.id, expectedId);
         }
-        if (!entry.table.isEmpty() && entry.record) {
-            if (entry.rowDigest.isEmpty()) {
-                states[entry.table].remove(*entry.record);
+        if (!link.table.isEmpty() && link.record) {
+            if (link.rowDigest.isEmpty()) {
+                states[link.table].remove(*link.record);
             } else {
-                states[entry.table].insert(*entry.record, entry.rowDigest);
+                states[link.table].insert(*link.record, link.rowDigest);
             }
         }
-        previous = entry.hash;
-        expectedId = entry.id + 1;
+        previous = link.hash;
+        expectedId = link.id + 1;
         ++verdict.entries;
-        return true;
     });
-    verdict.head = previous;
+    verdict.head = QString::fromLatin1(previous);
 }
 
 void compareRecords(ado::Connection& connection, Verdict& verdict, States& states) {
     for (const QString& table : TrackedTables()) {
-        QHash<qint64, QString>& recorded = states[table];
-        std::vector<Mismatch> gone;
-        ForEachRow(connection, table, [&](qint64 id, const Row& row) {
+        QHash<qint64, QByteArray>& recorded = states[table];
+        ForEachRowDigest(connection, table, [&](qint64 id, const QByteArray& digest) {
             const auto found = recorded.constFind(id);
-            if (found == recorded.constEnd() || *found != RowDigest(row)) {
+            if (found == recorded.constEnd() || *found != digest) {
                 verdict.mismatched.push_back({table, id});
             }
             if (found != recorded.constEnd()) {

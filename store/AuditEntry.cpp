@@ -2,20 +2,13 @@
 
 #include "platform/ado/Statement.h"
 #include "store/Schema.h"
-
-#include <nettle/sha2.h>
+#include "store/Sha256.h"
 
 namespace Audit {
 namespace {
-void hashField(sha256_ctx& context, const QString& field) {
-    // The length first: no two entries share a byte sequence.
-    const QByteArray text = field.toUtf8();
-    const QByteArray head = QByteArray::number(text.size()) + ':';
-    sha256_update(&context, static_cast<size_t>(head.size()),
-                  reinterpret_cast<const uint8_t*>(head.constData()));
-    sha256_update(&context, static_cast<size_t>(text.size()),
-                  reinterpret_cast<const uint8_t*>(text.constData()));
-}
+const QString kColumns =
+    QStringLiteral("id, 时间, 时差, 账户, 主机, 用户, 版本, 操作, 表名, 记录号, "
+                   "变更, 原因, 详情, 行摘要, 前哈希, 哈希");
 
 Entry entryAt(const ado::Statement& s) {
     Entry entry;
@@ -42,19 +35,42 @@ Entry entryAt(const ado::Statement& s) {
 } // namespace
 
 QString ChainHash(const Entry& entry) {
-    sha256_ctx context;
-    sha256_init(&context);
+    Sha256 hash;
     for (const QString& field :
          {entry.previous, QString::number(entry.id), entry.time, entry.offset, entry.account,
           entry.host, entry.user, entry.version, entry.action, entry.table,
           entry.record ? QString::number(*entry.record) : QString(), entry.changes, entry.reason,
           entry.detail, entry.rowDigest}) {
-        hashField(context, field);
+        hash.AddField(field.toUtf8());
     }
-    uint8_t digest[SHA256_DIGEST_SIZE];
-    sha256_digest(&context, SHA256_DIGEST_SIZE, digest);
-    return QString::fromLatin1(
-        QByteArray(reinterpret_cast<const char*>(digest), SHA256_DIGEST_SIZE).toHex());
+    return QString::fromLatin1(hash.Hex());
+}
+
+void ForEachLink(ado::Connection& connection, const std::function<void(const Link&)>& visit) {
+    ado::Statement s(
+        connection,
+        QStringLiteral("SELECT %1 FROM %2 ORDER BY id").arg(kColumns, Schema::TrailTable()));
+    while (s.Step()) {
+        // Before its text is read: reading may change the type the engine reports.
+        const bool hasRecord = s.Type(9) != ado::Statement::ColumnType::Null;
+        // The same fields in the same order as ChainHash, as the engine holds them.
+        Sha256 hash;
+        hash.AddField(s.Bytes(14));
+        for (int column = 0; column <= 13; ++column) {
+            hash.AddField(s.Bytes(column));
+        }
+        Link link;
+        link.id = s.Integer64(0);
+        link.computed = hash.Hex();
+        link.hash = s.Bytes(15).toByteArray();
+        link.previous = s.Bytes(14).toByteArray();
+        link.table = s.Text(8);
+        if (hasRecord) {
+            link.record = s.Integer64(9);
+        }
+        link.rowDigest = s.Bytes(13).toByteArray();
+        visit(link);
+    }
 }
 
 void ForEachEntry(ado::Connection& connection, const std::function<bool(const Entry&)>& visit) {
@@ -65,12 +81,9 @@ void SelectEntries(ado::Connection& connection, const QString& condition,
                    const QVariantList& values, bool newestFirst,
                    const std::function<bool(const Entry&)>& visit) {
     ado::Statement statement(
-        connection,
-        QStringLiteral("SELECT id, 时间, 时差, 账户, 主机, 用户, 版本, 操作, 表名, 记录号, "
-                       "变更, 原因, 详情, 行摘要, 前哈希, 哈希 FROM %1 WHERE %2 "
-                       "ORDER BY id %3")
-            .arg(Schema::TrailTable(), condition,
-                 newestFirst ? QStringLiteral("DESC") : QStringLiteral("ASC")));
+        connection, QStringLiteral("SELECT %1 FROM %2 WHERE %3 ORDER BY id %4")
+                        .arg(kColumns, Schema::TrailTable(), condition,
+                             newestFirst ? QStringLiteral("DESC") : QStringLiteral("ASC")));
     for (int i = 0; i < values.size(); ++i) {
         statement.Bind(i + 1, values[i]);
     }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QByteArray>
 #include <QString>
 #include <QVariantList>
 #include <functional>
@@ -37,6 +38,20 @@ inline constexpr char kGenesis[] =
 
 // Hex SHA-256 over the previous hash and every stored field of the entry but its own hash.
 QString ChainHash(const Entry& entry);
+
+// What a check of the chain needs of an entry, read without making an Entry of it.
+struct Link {
+    qint64 id = 0;
+    QByteArray computed; // ChainHash of the entry as stored
+    QByteArray hash;
+    QByteArray previous;
+    QString table;
+    std::optional<qint64> record;
+    QByteArray rowDigest;
+};
+
+// Every entry's link in id order. Throws ado::Error.
+void ForEachLink(ado::Connection& connection, const std::function<void(const Link&)>& visit);
 
 // Every entry in id order; the visit returns false to stop. Throws ado::Error.
 void ForEachEntry(ado::Connection& connection, const std::function<bool(const Entry&)>& visit);

@@ -1,46 +1,72 @@
 #include "store/AuditRow.h"
 
 #include "platform/ado/Statement.h"
+#include "store/Sha256.h"
 
-#include <QJsonArray>
-#include <QJsonDocument>
-#include <QJsonObject>
 #include <algorithm>
-#include <nettle/sha2.h>
 
 namespace Audit {
 namespace {
-Value valueAt(const ado::Statement& statement, int column) {
-    switch (statement.Type(column)) {
+char typeOf(ado::Statement::ColumnType type) {
+    switch (type) {
     case ado::Statement::ColumnType::Null:
-        return {};
+        return Value::Null;
     case ado::Statement::ColumnType::Integer:
-        return {Value::Integer, statement.Text(column)};
+        return Value::Integer;
     case ado::Statement::ColumnType::Real:
-        return {Value::Real, statement.Text(column)};
+        return Value::Real;
     case ado::Statement::ColumnType::Blob:
-        return {Value::Blob, statement.Text(column)};
+        return Value::Blob;
     case ado::Statement::ColumnType::Text:
         break;
     }
-    return {Value::Text, statement.Text(column)};
+    return Value::Text;
+}
+
+Value valueAt(const ado::Statement& statement, int column) {
+    const char type = typeOf(statement.Type(column));
+    return type == Value::Null ? Value{} : Value{type, statement.Text(column)};
 }
 
 // Column 0 is id in each of the three tables.
-Row rowAt(const ado::Statement& statement) {
-    Row row;
+QStringList fieldsOf(const ado::Statement& statement) {
+    QStringList fields;
     for (int column = 1; column < statement.ColumnCount(); ++column) {
-        row.fields.push_back(statement.ColumnName(column));
+        fields.push_back(statement.ColumnName(column));
+    }
+    return fields;
+}
+
+Row rowAt(const ado::Statement& statement, const QStringList& fields) {
+    Row row{fields, {}};
+    row.values.reserve(static_cast<size_t>(fields.size()));
+    for (int column = 1; column < statement.ColumnCount(); ++column) {
         row.values.push_back(valueAt(statement, column));
     }
     return row;
 }
 
-QJsonValue jsonOf(const Row& row, int index) {
-    if (!row.Exists() || row.values[static_cast<size_t>(index)].type == Value::Null) {
-        return QJsonValue::Null;
+// A JSON string: the quote, the backslash and control characters escaped.
+QString jsonText(const QString& text) {
+    QString quoted = QStringLiteral("\"");
+    for (const QChar c : text) {
+        if (c == u'"' || c == u'\\') {
+            quoted += u'\\';
+            quoted += c;
+        } else if (c.unicode() < 0x20) {
+            quoted += QStringLiteral("\\u%1").arg(c.unicode(), 4, 16, QChar(u'0'));
+        } else {
+            quoted += c;
+        }
     }
-    return row.values[static_cast<size_t>(index)].text;
+    return quoted + u'"';
+}
+
+QString jsonOf(const Row& row, int index) {
+    if (!row.Exists() || row.values[static_cast<size_t>(index)].type == Value::Null) {
+        return QStringLiteral("null");
+    }
+    return jsonText(row.values[static_cast<size_t>(index)].text);
 }
 
 QString selectAll(const QString& table) {
@@ -53,36 +79,40 @@ QStringList TrackedTables() {
 }
 
 QString RowDigest(const Row& row) {
-    sha256_ctx context;
-    sha256_init(&context);
+    Sha256 digest;
     for (const Value& value : row.values) {
-        // Type and length first: no two rows share a byte sequence.
-        const QByteArray text = value.text.toUtf8();
-        const QByteArray head = value.type + QByteArray::number(text.size()) + ':';
-        sha256_update(&context, static_cast<size_t>(head.size()),
-                      reinterpret_cast<const uint8_t*>(head.constData()));
-        sha256_update(&context, static_cast<size_t>(text.size()),
-                      reinterpret_cast<const uint8_t*>(text.constData()));
+        digest.AddField(value.type, value.text.toUtf8());
     }
-    uint8_t digest[SHA256_DIGEST_SIZE];
-    sha256_digest(&context, SHA256_DIGEST_SIZE, digest);
-    return QString::fromLatin1(
-        QByteArray(reinterpret_cast<const char*>(digest), SHA256_DIGEST_SIZE).toHex());
+    return QString::fromLatin1(digest.Hex());
+}
+
+QByteArray RowDigest(const ado::Statement& statement) {
+    Sha256 digest;
+    for (int column = 1; column < statement.ColumnCount(); ++column) {
+        // The type before the text: reading the text may change what the engine reports.
+        const char type = typeOf(statement.Type(column));
+        digest.AddField(type, type == Value::Null ? QByteArrayView() : statement.Bytes(column));
+    }
+    return digest.Hex();
 }
 
 QString ChangesJson(const Row& before, const Row& after) {
     const Row& shape = after.Exists() ? after : before;
     const bool updated = before.Exists() && after.Exists();
-    QJsonArray changes;
+    // Written out by hand: a baseline writes one of these for every record of the file.
+    QString json = QStringLiteral("[");
     for (int i = 0; i < shape.fields.size(); ++i) {
         const auto at = static_cast<size_t>(i);
         if (updated && before.values[at] == after.values[at]) {
             continue;
         }
-        changes.push_back(
-            QJsonObject{{"f", shape.fields[i]}, {"o", jsonOf(before, i)}, {"n", jsonOf(after, i)}});
+        if (json.size() > 1) {
+            json += u',';
+        }
+        json += QStringLiteral("{\"f\":") + jsonText(shape.fields[i]) + QStringLiteral(",\"o\":") +
+                jsonOf(before, i) + QStringLiteral(",\"n\":") + jsonOf(after, i) + u'}';
     }
-    return QString::fromUtf8(QJsonDocument(changes).toJson(QJsonDocument::Compact));
+    return json + u']';
 }
 
 RowReader::RowReader(ado::Connection& connection) : connection_(connection) {}
@@ -100,14 +130,23 @@ Row RowReader::Read(const QString& table, qint64 id) {
     ado::Statement& statement = *found->second;
     statement.Reset();
     statement.Bind(1, id);
-    return statement.Step() ? rowAt(statement) : Row{};
+    return statement.Step() ? rowAt(statement, fieldsOf(statement)) : Row{};
 }
 
 void ForEachRow(ado::Connection& connection, const QString& table,
                 const std::function<void(qint64 id, const Row& row)>& visit) {
     ado::Statement statement(connection, selectAll(table) + " ORDER BY id");
+    const QStringList fields = fieldsOf(statement);
     while (statement.Step()) {
-        visit(statement.Integer64(0), rowAt(statement));
+        visit(statement.Integer64(0), rowAt(statement, fields));
+    }
+}
+
+void ForEachRowDigest(ado::Connection& connection, const QString& table,
+                      const std::function<void(qint64 id, const QByteArray& digest)>& visit) {
+    ado::Statement statement(connection, selectAll(table) + " ORDER BY id");
+    while (statement.Step()) {
+        visit(statement.Integer64(0), RowDigest(statement));
     }
 }
 

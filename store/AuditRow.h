@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QByteArray>
 #include <QString>
 #include <QStringList>
 #include <functional>
@@ -35,6 +36,8 @@ QStringList TrackedTables();
 
 // Hex SHA-256 of the row's values: the state an entry records for its row.
 QString RowDigest(const Row& row);
+// The same of the statement's current row, id first, read as the engine holds it.
+QByteArray RowDigest(const ado::Statement& statement);
 
 // The fields whose values differ, as the JSON array an entry stores:
 // [{"f": field, "o": old value, "n": new value}], Null and a missing row as null.
@@ -58,6 +61,10 @@ private:
 // Every row of the table in id order. Throws ado::Error.
 void ForEachRow(ado::Connection& connection, const QString& table,
                 const std::function<void(qint64 id, const Row& row)>& visit);
+
+// The digest of every row of the table in id order, for a check of many rows.
+void ForEachRowDigest(ado::Connection& connection, const QString& table,
+                      const std::function<void(qint64 id, const QByteArray& digest)>& visit);
 
 // The number of rows of the followed tables.
 qint64 TrackedRowCount(ado::Connection& connection);

@@ -66,6 +66,10 @@ Trail::Trail(ado::Connection& connection, const Progress& progress)
                          .arg(Schema::TrailTable()));
     sysinfo::Service& system = sysinfo::Current();
     author_ = {system.AccountName(), system.HostName(), App::VersionText()};
+    // One transaction, one moment: reading the clock per entry costs more than the entry.
+    const QDateTime now = Clock::Now();
+    time_ = now.toUTC().toString(Qt::ISODateWithMs);
+    offset_ = offsetText(now.offsetFromUtc());
     readHead();
     if (nextId_ == 1) {
         writeBaseline(progress);
@@ -119,11 +123,10 @@ void Trail::Event(const QString& action, const QJsonObject& detail) {
 void Trail::append(const QString& action, const QString& table, std::optional<qint64> record,
                    const QString& changes, const QString& reason, const QString& detail,
                    const QString& rowDigest) {
-    const QDateTime now = Clock::Now();
     Entry entry;
     entry.id = nextId_;
-    entry.time = now.toUTC().toString(Qt::ISODateWithMs);
-    entry.offset = offsetText(now.offsetFromUtc());
+    entry.time = time_;
+    entry.offset = offset_;
     entry.account = author_.account;
     entry.host = author_.host;
     entry.version = author_.version;

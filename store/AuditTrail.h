@@ -54,6 +54,8 @@ private:
     RowReader rows_;
     std::unique_ptr<ado::Statement> insert_;
     Author author_;
+    QString time_;
+    QString offset_;
     QString head_;
     qint64 nextId_ = 1;
 };

@@ -78,6 +78,11 @@ QString Statement::Text(int column) const {
                              sqlite3_column_bytes(stmt_, column));
 }
 
+QByteArrayView Statement::Bytes(int column) const {
+    const auto* text = reinterpret_cast<const char*>(sqlite3_column_text(stmt_, column));
+    return QByteArrayView(text, sqlite3_column_bytes(stmt_, column));
+}
+
 qint64 Statement::Integer64(int column) const {
     return sqlite3_column_int64(stmt_, column);
 }

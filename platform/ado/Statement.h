@@ -2,6 +2,7 @@
 
 #include "platform/ado/Ado.h"
 
+#include <QByteArrayView>
 #include <QString>
 #include <QVariant>
 #include <memory>
@@ -38,6 +39,8 @@ public:
     QString ColumnName(int column) const;
     ColumnType Type(int column) const;
     QString Text(int column) const;
+    // The column's UTF-8 text as the engine holds it, valid until the next Step or Reset.
+    QByteArrayView Bytes(int column) const;
     qint64 Integer64(int column) const;
 
 private:
