@@ -3,28 +3,25 @@
 #include "integrity/TrailCheck.h"
 #include "integrity/TrailWorkbook.h"
 #include "platform/ado/Connection.h"
-#include "platform/ado/Database.h"
-#include "platform/excel/Error.h"
 #include "store/AuditEntry.h"
 #include "store/ModuleDataBase.h"
 
-#include <QFileInfo>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
-#include <cstdio>
 
 namespace AuditCommands {
 namespace {
-enum Exit { kWhole = 0, kBroken = 1, kNoTrail = 2 };
+enum Exit { kWhole = 0, kBroken = 1, kNoTrail = 2, kCannotRead = 3, kUsage = 64 };
 
-// The default password, and nothing this tool runs may write to the file.
+QString usage() {
+    return QStringLiteral("用法：qvledger-admin audit verify DB | audit export DB OUT.xls\n");
+}
+
+// With the default password, read-only: nothing here writes to the file.
 void openForReading(ado::Connection& connection, const QString& path) {
-    if (!QFileInfo(path).isFile()) {
-        throw ado::Error(QStringLiteral("找不到数据库文件：") + path);
-    }
-    connection.Open(ConnectionString(path, QString::fromLatin1(kDefaultDatabasePassword)));
-    connection.Database()->Exec(QStringLiteral("PRAGMA query_only = ON"));
+    connection.Open(ConnectionString(path, QString::fromLatin1(kDefaultDatabasePassword)) +
+                    QStringLiteral(";Mode=Read"));
 }
 
 QJsonObject verdictJson(const Audit::Verdict& verdict) {
@@ -39,19 +36,22 @@ QJsonObject verdictJson(const Audit::Verdict& verdict) {
             {"mismatched", mismatched}};
 }
 
-int verify(const QString& path) {
+QString oneLine(const QJsonObject& object) {
+    return QString::fromUtf8(QJsonDocument(object).toJson(QJsonDocument::Compact));
+}
+
+int verify(const QString& path, QTextStream& out) {
     ado::Connection connection;
     openForReading(connection, path);
     const Audit::Verdict verdict = Audit::Verify(connection);
-    std::printf("%s\n",
-                QJsonDocument(verdictJson(verdict)).toJson(QJsonDocument::Compact).constData());
+    out << oneLine(verdictJson(verdict)) << '\n';
     if (!verdict.hasTrail) {
         return kNoTrail;
     }
     return verdict.Whole() ? kWhole : kBroken;
 }
 
-int exportTrail(const QString& path, const QString& out) {
+int exportTrail(const QString& path, const QString& workbook, QTextStream& out, QTextStream& err) {
     ado::Connection connection;
     openForReading(connection, path);
     std::vector<Audit::Entry> entries;
@@ -60,39 +60,32 @@ int exportTrail(const QString& path, const QString& out) {
         return true;
     });
     if (entries.empty()) {
-        std::fprintf(stderr, "%s\n", qPrintable(QStringLiteral("数据库没有审计追踪。")));
+        err << QStringLiteral("数据库还没有审计追踪。\n");
         return kNoTrail;
     }
-    Audit::WriteTrailWorkbook(entries, entries.back().hash, out);
-    std::printf("%s\n", QJsonDocument(QJsonObject{{"entries", static_cast<qint64>(entries.size())},
-                                                  {"head", entries.back().hash},
-                                                  {"file", out}})
-                            .toJson(QJsonDocument::Compact)
-                            .constData());
+    Audit::WriteTrailWorkbook(entries, entries.back().hash, workbook);
+    out << oneLine({{"entries", static_cast<qint64>(entries.size())},
+                    {"head", entries.back().hash},
+                    {"file", workbook}})
+        << '\n';
     return kWhole;
-}
-
-int run(const QStringList& arguments) {
-    try {
-        if (arguments.size() == 2 && arguments[0] == u"verify") {
-            return verify(arguments[1]);
-        }
-        if (arguments.size() == 3 && arguments[0] == u"export") {
-            return exportTrail(arguments[1], arguments[2]);
-        }
-    } catch (const App::Error& error) {
-        std::fprintf(stderr, "%s\n", qPrintable(error.Description()));
-        return kCannotRun;
-    }
-    std::fprintf(stderr, "%s", kFamily.usage);
-    return kCannotRun;
 }
 } // namespace
 
-const CommandFamily kFamily = {
-    "audit",
-    "  qvledger-admin audit verify DB       one JSON line; exit 0 whole, 1 broken, 2 no trail\n"
-    "  qvledger-admin audit export DB OUT.xls\n",
-    run};
+int Run(const QStringList& arguments, QTextStream& out, QTextStream& err) {
+    try {
+        if (arguments.size() == 2 && arguments.at(0) == u"verify") {
+            return verify(arguments.at(1), out);
+        }
+        if (arguments.size() == 3 && arguments.at(0) == u"export") {
+            return exportTrail(arguments.at(1), arguments.at(2), out, err);
+        }
+    } catch (const App::Error& error) {
+        err << error.Description() << '\n';
+        return kCannotRead;
+    }
+    err << usage();
+    return kUsage;
+}
 
 } // namespace AuditCommands

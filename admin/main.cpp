@@ -1,31 +1,40 @@
-// The administrator's tool: qvledger-admin FAMILY COMMAND ARGUMENTS...
+// qvledger-admin: the administrator's command-line tool, for scripted checks. It reads the
+// database with the program's default password and never starts a window.
 #include "admin/AuditCommands.h"
-#include "admin/CommandFamily.h"
+#include "admin/MatrixCommands.h"
 
 #include <QCoreApplication>
+#include <QTextStream>
 #include <cstdio>
+#include <functional>
+#include <map>
 
 namespace {
-const CommandFamily* const kFamilies[] = {
-    &AuditCommands::kFamily,
-};
+using Family = std::function<int(const QStringList&, QTextStream&, QTextStream&)>;
 
-int usage() {
-    std::fputs("usage:\n", stderr);
-    for (const CommandFamily* family : kFamilies) {
-        std::fputs(family->usage, stderr);
-    }
-    return kCannotRun;
+const std::map<QString, Family>& families() {
+    static const std::map<QString, Family> all = {
+        {QStringLiteral("audit"), AuditCommands::Run},
+        {QStringLiteral("matrix"), MatrixCommands::Run},
+    };
+    return all;
 }
 } // namespace
 
-int main(int argc, char** argv) {
-    QCoreApplication app(argc, argv);
-    const QStringList args = app.arguments();
-    for (const CommandFamily* family : kFamilies) {
-        if (args.size() > 1 && args[1] == QLatin1String(family->name)) {
-            return family->run(args.mid(2));
+int main(int argc, char* argv[]) {
+    QCoreApplication application(argc, argv);
+    QTextStream out(stdout);
+    QTextStream err(stderr);
+    QStringList arguments = QCoreApplication::arguments().mid(1);
+    const auto family = arguments.isEmpty() ? families().end() : families().find(arguments.first());
+    if (family == families().end()) {
+        err << QStringLiteral("用法：qvledger-admin 命令 参数…，命令：");
+        for (const auto& [name, run] : families()) {
+            err << ' ' << name;
         }
+        err << '\n';
+        return 64;
     }
-    return usage();
+    arguments.removeFirst();
+    return family->second(arguments, out, err);
 }

@@ -3,6 +3,7 @@
 #include "bench/BenchOutput.h"
 #include "bench/ExportBench.h"
 #include "bench/ImportBench.h"
+#include "bench/MatrixBench.h"
 #include "bench/SearchBench.h"
 #include "bench/Seeder.h"
 #include "bench/TrailBench.h"
@@ -63,6 +64,7 @@ int usage() {
         "--to yyyy-mm-dd] [--repeat R] [--cli] KEYWORDS...\n"
         "  qvledger-bench import-db --db FILE --from OTHER [--repeat R]\n"
         "  qvledger-bench import-xls --db FILE --xls WORKBOOK.xls [--repeat R]\n"
+        "  qvledger-bench matrix --db FILE [--sops N] [--requirements M] [--repeat R]\n"
         "  qvledger-bench read-xls --xls WORKBOOK.xls [--repeat R]\n"
         "  qvledger-bench xls --rows N --out FILE.xls [--open-password P] "
         "[--modify-password Q] [--repeat R]\n"
@@ -145,6 +147,17 @@ int runSearch(const Arguments& args) {
     Bench::PrintFigures(Bench::RunSearch(options));
     return 0;
 }
+int runMatrix(const Arguments& args) {
+    const QString db = args.value(QStringLiteral("--db"));
+    if (db.isEmpty()) {
+        return usage();
+    }
+    Bench::PrintFigures(Bench::RunMatrix(db, args.number(QStringLiteral("--sops"), 300),
+                                         args.number(QStringLiteral("--requirements"), 600),
+                                         std::max(1, args.number(QStringLiteral("--repeat"), 3))));
+    return 0;
+}
+
 int runImportDb(const Arguments& args) {
     const QString db = args.value(QStringLiteral("--db"));
     const QString other = args.value(QStringLiteral("--from"));
@@ -247,6 +260,9 @@ int main(int argc, char** argv) {
         }
         if (args.command == u"import-db") {
             return runImportDb(args);
+        }
+        if (args.command == u"matrix") {
+            return runMatrix(args);
         }
         if (args.command == u"import-xls") {
             return runImportXls(args);

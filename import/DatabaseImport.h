@@ -16,15 +16,17 @@ struct Progress {
     std::function<void(int value)> step;
 };
 
-enum class Outcome { Done, WrongLayout, Failed };
+enum class Outcome { Done, WrongLayout, Refused, Failed };
 
 struct Result {
     Outcome outcome = Outcome::Done;
-    QString description; // why it failed
+    QString description; // why it failed, or the refusal for the user
 };
 
-// Both connections are open. The copy is one transaction with its trail entries: it lands
-// whole or not at all. Errors of single records and fields are passed over.
+// Both connections are open; the source best read-only. A source whose schema would run
+// anything on our reading, or whose values the own file cannot hold, is refused before
+// anything is copied. The copy is one transaction with its trail entries: it lands whole
+// or not at all. Errors of single records and fields are passed over.
 Result Run(ado::Connection& own, ado::Connection& source, const QString& sourcePath,
            const Progress& progress);
 

@@ -5,6 +5,7 @@
 #include "platform/ado/Recordset.h"
 #include "platform/ado/Statement.h"
 #include "platform/app/App.h"
+#include "platform/app/Error.h"
 #include "platform/app/Strings.h"
 #include "platform/excel/Application.h"
 #include "platform/excel/CellText.h"
@@ -186,9 +187,11 @@ DatabaseImport::Result Run(ado::Connection& own, const QString& workbook,
         } catch (...) {
             // After a failed write the engine may have ended the transaction itself; the
             // failure that did it is the one to report.
-            if (own.InTransaction()) {
-                own.RollbackTrans();
-            }
+            App::IgnoringErrors([&own] {
+                if (own.InTransaction()) {
+                    own.RollbackTrans();
+                }
+            });
             throw;
         }
         book.Close();
@@ -198,6 +201,8 @@ DatabaseImport::Result Run(ado::Connection& own, const QString& workbook,
         return {DatabaseImport::Outcome::Failed, error.Description()};
     } catch (const ado::Error& error) {
         return {DatabaseImport::Outcome::Failed, error.Description()};
+    } catch (const std::bad_alloc&) {
+        return {DatabaseImport::Outcome::Failed, QStringLiteral("内存不足。")};
     }
 }
 

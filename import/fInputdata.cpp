@@ -67,7 +67,7 @@ void fInputdata::Command3_Click() {
     if (chosen.isEmpty()) {
         return;
     }
-    if (chosen.toLower() == DatabasePath.toLower()) {
+    if (IsOwnDatabase(chosen)) {
         ui::Critical(QStringLiteral("不能导入自己！请重新选择其他文件。"), this);
         return;
     }
@@ -83,6 +83,8 @@ void fInputdata::Command1_Click() {
     running_ = true;
     if (!CheckFileExists(path)) {
         ui::Critical(QStringLiteral("文件不存在！"), this);
+    } else if (IsOwnDatabase(path)) {
+        ui::Critical(QStringLiteral("不能导入自己！请重新选择其他文件。"), this);
     } else {
         importDatabase(path);
     }
@@ -95,7 +97,7 @@ void fInputdata::importDatabase(const QString& path) {
     ado::Connection own;
     ado::Connection source;
     const bool ownOpen = OpenDatabase(own);
-    const bool sourceOpen = OpenDatabase(source, path);
+    const bool sourceOpen = OpenDatabaseToRead(source, path);
     if (!ownOpen || !sourceOpen) {
         return;
     }
@@ -121,6 +123,9 @@ void fInputdata::reportOutcome(const DatabaseImport::Result& result) {
         break;
     case DatabaseImport::Outcome::WrongLayout:
         ui::Critical(QStringLiteral("所选文件的训练表与本程序的格式不一致，不能导入。"), this);
+        break;
+    case DatabaseImport::Outcome::Refused:
+        ui::Critical(result.description, this);
         break;
     case DatabaseImport::Outcome::Failed:
         ui::Critical(QStringLiteral("导入失败，没有导入任何记录：") + result.description, this);

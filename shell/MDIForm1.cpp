@@ -3,6 +3,7 @@
 #include "import/fInputdata.h"
 #include "integrity/TrailStart.h"
 #include "integrity/fAuditTrail.h"
+#include "matrix/fMatrix.h"
 #include "platform/ado/Connection.h"
 #include "platform/app/App.h"
 #include "platform/app/WebSites.h"
@@ -89,6 +90,7 @@ void MDIForm1::buildMenus() {
     QMenu* tools = addTopMenu("menu工具", QStringLiteral("工具(&T)"));
     addItem(tools, "menu设置", QStringLiteral("设置"), &MDIForm1::menu设置_Click);
     addItem(tools, "menu审计追踪", QStringLiteral("审计追踪"), &MDIForm1::menu审计追踪_Click);
+    addItem(tools, "menu培训矩阵", QStringLiteral("培训矩阵"), &MDIForm1::menu培训矩阵_Click);
 
     QMenu* help = addTopMenu("menu帮助", QStringLiteral("帮助(&H)"));
     addItem(help, "menu关于", QStringLiteral("关于"), &MDIForm1::menu关于_Click);
@@ -177,6 +179,11 @@ void MDIForm1::menu设置_Click() {
 
 void MDIForm1::menu审计追踪_Click() {
     fAuditTrail window(this);
+    ui::ShowModal(window);
+}
+
+void MDIForm1::menu培训矩阵_Click() {
+    fMatrix window(this);
     ui::ShowModal(window);
 }
 

@@ -30,6 +30,7 @@ public:
     void menu添加人员_Click();
     void menu设置_Click();
     void menu审计追踪_Click();
+    void menu培训矩阵_Click();
     void menu导入数据_Click();
     void menu导出到文件_Click();
     void menu添加_Click();

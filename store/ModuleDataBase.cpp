@@ -18,6 +18,30 @@ QString openFailure(const ado::Error& error) {
     }
     return text + QStringLiteral("\r\n请下载安装AccessDatabaseEngine2010数据库引擎！");
 }
+
+bool open(ado::Connection& connection, const QString& path, const QString& connectionString) {
+    try {
+        if (!CheckFileExists(path)) {
+            ui::Critical(QStringLiteral("找不到数据库文件!"));
+            return false;
+        }
+        if (connection.State() == ado::adStateOpen) {
+            connection.Close();
+        }
+        connection.Open(connectionString, QString(), QString(), -1);
+        if (connection.State() == ado::adStateOpen) {
+            return true;
+        }
+        connection.Close();
+        ui::Critical(QStringLiteral("连接数据库失败！"));
+        return false;
+    } catch (const ado::Error& error) {
+        connection.Close();
+        ui::Critical(openFailure(error));
+        return false;
+    }
+}
+
 } // namespace
 
 QString ConnectionString(const QString& path, const QString& password) {
@@ -32,26 +56,21 @@ bool OpenDatabase(ado::Connection& connection, QString path, QString password) {
     if (password.isEmpty()) {
         password = QString::fromLatin1(kDefaultDatabasePassword);
     }
-    try {
-        if (!CheckFileExists(path)) {
-            ui::Critical(QStringLiteral("找不到数据库文件!"));
-            return false;
-        }
-        if (connection.State() == ado::adStateOpen) {
-            connection.Close();
-        }
-        connection.Open(ConnectionString(path, password), QString(), QString(), -1);
-        if (connection.State() == ado::adStateOpen) {
-            return true;
-        }
-        connection.Close();
-        ui::Critical(QStringLiteral("连接数据库失败！"));
-        return false;
-    } catch (const ado::Error& error) {
-        connection.Close();
-        ui::Critical(openFailure(error));
-        return false;
+    return open(connection, path, ConnectionString(path, password));
+}
+
+bool OpenDatabaseToRead(ado::Connection& connection, const QString& path) {
+    return open(connection, path,
+                ConnectionString(path, QString::fromLatin1(kDefaultDatabasePassword)) +
+                    QStringLiteral(";Mode=Read"));
+}
+
+bool IsOwnDatabase(const QString& path) {
+    if (path.toLower() == DatabasePath.toLower()) {
+        return true;
     }
+    const QString canonical = QFileInfo(path).canonicalFilePath();
+    return !canonical.isEmpty() && canonical == QFileInfo(DatabasePath).canonicalFilePath();
 }
 
 void ReportDatabaseError(const ado::Error& error) {

@@ -19,6 +19,13 @@ inline constexpr char kDefaultDatabasePassword[] = "mqtrvloxkzbwnjhdcyfa";
 // connection is closed.
 bool OpenDatabase(ado::Connection& connection, QString path = {}, QString password = {});
 
+// The same for another program's file, opened read-only: nothing of ours is written to it.
+bool OpenDatabaseToRead(ado::Connection& connection, const QString& path);
+
+// True when the path names the own data.db: in another letter case, or by another way
+// to the same file (a link, "..", "/./", "//").
+bool IsOwnDatabase(const QString& path);
+
 // Tells the user that a statement failed after the file had opened (critical message).
 void ReportDatabaseError(const ado::Error& error);
 

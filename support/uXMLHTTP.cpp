@@ -11,6 +11,8 @@
 namespace {
 constexpr int kCompleted = 4;
 constexpr int kStatusOk = 200;
+// The notices this control fetches are a few characters; a longer answer is not one.
+constexpr qint64 kLongestBody = 64 * 1024;
 
 QByteArray charsetOf(const QByteArray& contentType) {
     for (const QByteArray& parameter : contentType.split(';')) {
@@ -166,6 +168,10 @@ void uXMLHTTP::tmrReader_Timer() {
     }
     tmrReader_->stop();
     downOK_ = true;
+    if (tooLong_) {
+        Q_EMIT OnDateErr(QStringLiteral("返回信息过长"));
+        return;
+    }
     const int status = Status();
     if (status != kStatusOk) {
         Q_EMIT OnDateErr(HttpStatusText(status));
@@ -183,24 +189,39 @@ void uXMLHTTP::dropReply() {
     }
     reply_ = nullptr;
     body_.clear();
+    tooLong_ = false;
 }
 
 void uXMLHTTP::connectReply() {
+    reply_->setReadBufferSize(kLongestBody + 1);
     connect(reply_, &QNetworkReply::metaDataChanged, this, [this] { state_ = qMax(state_, 2); });
     connect(reply_, &QNetworkReply::readyRead, this, &uXMLHTTP::readArrivedData);
     connect(reply_, &QNetworkReply::finished, this, &uXMLHTTP::completeRequest);
 }
 
 void uXMLHTTP::readArrivedData() {
-    body_ += reply_->readAll();
+    takeArrivedData();
     state_ = qMax(state_, 3);
 }
 
 void uXMLHTTP::completeRequest() {
     if (reply_->isOpen()) {
-        body_ += reply_->readAll();
+        takeArrivedData();
     }
     state_ = kCompleted;
+}
+
+// At most one byte past the longest body is kept: that byte ends the request.
+void uXMLHTTP::takeArrivedData() {
+    if (tooLong_) {
+        return;
+    }
+    body_ += reply_->read(kLongestBody + 1 - body_.size());
+    if (body_.size() > kLongestBody) {
+        tooLong_ = true;
+        body_.clear();
+        reply_->abort();
+    }
 }
 
 // Refused, unreachable, cut off, timed out: no status of the server counts then.

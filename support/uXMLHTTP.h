@@ -48,7 +48,8 @@ public:
     // else as UTF-8.
     QString ResponseText() const;
 
-    // How long a request may run before it fails.
+    // How long a request may run before it fails, however much data keeps arriving. A body
+    // longer than 64 KB fails it too.
     void SetTimeout(std::chrono::milliseconds timeout) { timeout_ = timeout; }
 
 Q_SIGNALS:
@@ -63,6 +64,7 @@ private:
     void connectReply();
     void readArrivedData();
     void completeRequest();
+    void takeArrivedData();
     bool transportFailed() const;
     void saveBody() const;
 
@@ -73,6 +75,7 @@ private:
     QByteArray body_;
     bool armed_ = false;
     bool downOK_ = false;
+    bool tooLong_ = false;
     int state_ = 0;
     QElapsedTimer running_;
     std::chrono::milliseconds timeout_{std::chrono::seconds(30)};

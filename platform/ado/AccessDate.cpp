@@ -1,6 +1,7 @@
 #include "platform/ado/AccessDate.h"
 
 #include <QRegularExpression>
+#include <cmath>
 
 namespace ado {
 namespace {
@@ -57,11 +58,30 @@ QVariant DateFromStored(const QString& stored) {
     if (date.isValid()) {
         return date;
     }
-    const QDateTime dateTime = QDateTime::fromString(stored, QStringLiteral("yyyy-MM-dd hh:mm:ss"));
-    if (dateTime.isValid()) {
-        return dateTime;
+    QDateTime dateTime = QDateTime::fromString(stored, QStringLiteral("yyyy-MM-dd hh:mm:ss"));
+    if (!dateTime.isValid() && stored.size() > 10 && stored.at(10) == u'T') {
+        dateTime = QDateTime::fromString(stored, Qt::ISODateWithMs);
     }
-    return stored;
+    if (!dateTime.isValid()) {
+        return stored;
+    }
+    if (dateTime.time() == QTime(0, 0)) {
+        return dateTime.date();
+    }
+    // As written: an offset or "Z" in the text does not move the date.
+    return QDateTime(dateTime.date(), dateTime.time());
+}
+
+std::optional<QDateTime> DateFromSerial(double days) {
+    constexpr double kFirst = -657434; // 100-01-01
+    constexpr double kLast = 2958466;  // the day after 9999-12-31
+    if (!(days >= kFirst && days < kLast)) {
+        return std::nullopt;
+    }
+    const double whole = std::trunc(days);
+    const auto seconds = static_cast<int>(std::llround(std::abs(days - whole) * 86400.0));
+    const QDate date = QDate(1899, 12, 30).addDays(static_cast<qint64>(whole));
+    return QDateTime(date, QTime(0, 0)).addSecs(seconds);
 }
 
 } // namespace ado

@@ -28,6 +28,7 @@ enum DataType {
     adDouble = 5,
     adDate = 7,
     adBoolean = 11,
+    adVariant = 12, // a column declared without a type: each value keeps its own
     adBigInt = 20,
     adVarWChar = 202,
     adLongVarWChar = 203,

@@ -40,8 +40,17 @@ void Connection::Open(const QString& connectionString, const QString&, const QSt
     if (parts.value(QStringLiteral("provider")).compare(kProvider, Qt::CaseInsensitive) != 0) {
         throw Error(QStringLiteral("未找到提供程序。该程序可能未正确安装。"));
     }
+    const bool readOnly =
+        parts.value(QStringLiteral("mode")).compare(u"Read", Qt::CaseInsensitive) == 0;
     database_ = detail::Database::Open(parts.value(QStringLiteral("data source")),
-                                       parts.value(QStringLiteral("jet oledb:database password")));
+                                       parts.value(QStringLiteral("jet oledb:database password")),
+                                       readOnly ? detail::Database::Access::ReadOnly
+                                                : detail::Database::Access::ReadWrite);
+}
+
+void Connection::LimitEachStep(int ms) {
+    requireOpen(database_);
+    database_->LimitEachStep(ms);
 }
 
 long long Connection::Execute(const QString& sql, int) {

@@ -17,7 +17,8 @@ class Database;
 
 // A connection to one database file, opened from an OLE DB style connection string:
 // "Provider=Microsoft.ACE.OLEDB.12.0;Data Source=<file>;jet oledb:database password=<pw>".
-// Statements are written in the Access dialect.
+// Statements are written in the Access dialect. "Mode=Read" in the string opens the file
+// read-only.
 class Connection {
 public:
     Connection() = default;
@@ -34,6 +35,10 @@ public:
     long long Execute(const QString& sql, int options = -1);
     // Closing a closed connection does nothing.
     void Close();
+
+    // Stops any step of a statement (a row read, an Execute) that runs longer than `ms`,
+    // with an error.
+    void LimitEachStep(int ms);
 
     void BeginTrans();
     void CommitTrans();

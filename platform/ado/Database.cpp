@@ -78,7 +78,8 @@ void installAccessText(sqlite3* db) {
 }
 } // namespace
 
-std::shared_ptr<Database> Database::Open(const QString& source, const QString& password) {
+std::shared_ptr<Database> Database::Open(const QString& source, const QString& password,
+                                         Access access) {
     // A data source may be written as a file:/// URL.
     const QString path =
         source.startsWith(QStringLiteral("file:///"), Qt::CaseInsensitive) ? source.mid(7) : source;
@@ -87,7 +88,8 @@ std::shared_ptr<Database> Database::Open(const QString& source, const QString& p
     }
     const QByteArray key = RawKeyFor(password.toUtf8(), readSalt(path));
     sqlite3* db = nullptr;
-    int rc = sqlite3_open_v2(path.toUtf8().constData(), &db, SQLITE_OPEN_READWRITE, nullptr);
+    const int mode = access == Access::ReadOnly ? SQLITE_OPEN_READONLY : SQLITE_OPEN_READWRITE;
+    int rc = sqlite3_open_v2(path.toUtf8().constData(), &db, mode, nullptr);
     if (rc != SQLITE_OK) {
         const Error error = OpenError(rc, path, db);
         closeQuietly(db);
@@ -107,10 +109,13 @@ std::shared_ptr<Database> Database::Open(const QString& source, const QString& p
         throw OpenError(rc, path, db);
     }
     installAccessText(db);
-    // Another program's lock is not waited for here: the rebuild waits for the next opening.
-    sqlite3_busy_timeout(db, 0);
-    RefreshIndexOrder(db);
-    sqlite3_busy_timeout(db, kBusyTimeoutMs);
+    if (access == Access::ReadWrite) {
+        // Another program's lock is not waited for here: the rebuild waits for the next
+        // opening.
+        sqlite3_busy_timeout(db, 0);
+        RefreshIndexOrder(db);
+        sqlite3_busy_timeout(db, kBusyTimeoutMs);
+    }
     return database;
 }
 
@@ -138,7 +143,24 @@ Database::~Database() {
     closeQuietly(db_);
 }
 
+void Database::LimitEachStep(int ms) {
+    stepLimitMs_ = ms;
+    // The engine calls back every few thousand instructions of its program.
+    sqlite3_progress_handler(db_, 4000, &Database::stopWhenLate, this);
+}
+
+void Database::StartStep() {
+    if (stepLimitMs_ > 0) {
+        stepDeadline_.setRemainingTime(stepLimitMs_);
+    }
+}
+
+int Database::stopWhenLate(void* database) {
+    return static_cast<Database*>(database)->stepDeadline_.hasExpired() ? 1 : 0;
+}
+
 void Database::Exec(const QString& statements) {
+    StartStep();
     char* message = nullptr;
     const int rc = sqlite3_exec(db_, statements.toUtf8().constData(), nullptr, nullptr, &message);
     if (rc != SQLITE_OK) {

@@ -53,6 +53,8 @@ QString EngineCause(int code) {
         return QStringLiteral("数据太长，超出了数据库的限制。");
     case SQLITE_CONSTRAINT:
         return QStringLiteral("数据不符合数据库的约束。");
+    case SQLITE_INTERRUPT:
+        return QStringLiteral("读取数据库文件的时间过长，已停止。");
     default:
         return QStringLiteral("数据库无法完成这项操作。");
     }

@@ -5,6 +5,7 @@
 #include "platform/ado/Connection.h"
 #include "platform/ado/Database.h"
 
+#include <optional>
 #include <sqlite3.h>
 
 namespace ado {
@@ -15,7 +16,7 @@ const QString kTypeMismatch = QStringLiteral("数据类型不匹配。");
     throw Error(QStringLiteral("在与请求的名称或序号对应的集合中，未找到项目。"));
 }
 
-int typeFromDeclaration(const char* declared, int storageClass) {
+int typeFromDeclaration(const char* declared) {
     const QByteArray decl = QByteArray(declared != nullptr ? declared : "").toUpper();
     auto starts = [&decl](const char* prefix) { return decl.startsWith(prefix); };
     if (starts("YESNO") || starts("BIT") || starts("BOOL")) {
@@ -36,21 +37,78 @@ int typeFromDeclaration(const char* declared, int storageClass) {
     if (starts("REAL") || starts("DOUBLE") || starts("FLOAT")) {
         return adDouble;
     }
-    switch (storageClass) {
-    case SQLITE_INTEGER:
-        return adInteger;
-    case SQLITE_FLOAT:
-        return adDouble;
-    case SQLITE_BLOB:
-        return adLongVarBinary;
-    default:
+    if (!decl.isEmpty()) {
         return adVarWChar;
     }
+    // An expression, or a column declared without a type: no row speaks for the others.
+    return adVariant;
 }
 
 QString columnText(sqlite3_stmt* stmt, int i) {
     return QString::fromUtf8(reinterpret_cast<const char*>(sqlite3_column_text(stmt, i)),
                              sqlite3_column_bytes(stmt, i));
+}
+
+// A Yes/No written as other programs write it: a number, or a word in any letter case.
+std::optional<bool> booleanFromText(const QString& written) {
+    const QString text = written.trimmed();
+    for (const char* yes : {"true", "yes", "on"}) {
+        if (text.compare(QLatin1String(yes), Qt::CaseInsensitive) == 0) {
+            return true;
+        }
+    }
+    for (const char* no : {"false", "no", "off"}) {
+        if (text.compare(QLatin1String(no), Qt::CaseInsensitive) == 0) {
+            return false;
+        }
+    }
+    bool number = false;
+    const double value = text.toDouble(&number);
+    return number ? std::optional<bool>(value != 0) : std::nullopt;
+}
+
+QVariant readBoolean(sqlite3_stmt* stmt, int i, int storage) {
+    if (storage != SQLITE_TEXT) {
+        return sqlite3_column_double(stmt, i) != 0;
+    }
+    const std::optional<bool> value = booleanFromText(columnText(stmt, i));
+    return value ? QVariant(*value) : QVariant();
+}
+
+QVariant readDate(sqlite3_stmt* stmt, int i, int storage) {
+    if (storage == SQLITE_TEXT) {
+        return DateFromStored(columnText(stmt, i));
+    }
+    if (storage == SQLITE_INTEGER || storage == SQLITE_FLOAT) {
+        if (const auto serial = DateFromSerial(sqlite3_column_double(stmt, i))) {
+            return serial->time() == QTime(0, 0) ? QVariant(serial->date()) : QVariant(*serial);
+        }
+    }
+    return {};
+}
+
+QVariant readInteger(sqlite3_stmt* stmt, int i) {
+    const qint64 v = sqlite3_column_int64(stmt, i);
+    return v >= INT32_MIN && v <= INT32_MAX ? QVariant(static_cast<int>(v)) : QVariant(v);
+}
+
+QVariant readBlob(sqlite3_stmt* stmt, int i) {
+    return QByteArray(static_cast<const char*>(sqlite3_column_blob(stmt, i)),
+                      sqlite3_column_bytes(stmt, i));
+}
+
+// A value of a column without a type, as the file holds it.
+QVariant readStored(sqlite3_stmt* stmt, int i, int storage) {
+    switch (storage) {
+    case SQLITE_INTEGER:
+        return readInteger(stmt, i);
+    case SQLITE_FLOAT:
+        return sqlite3_column_double(stmt, i);
+    case SQLITE_BLOB:
+        return readBlob(stmt, i);
+    default:
+        return columnText(stmt, i);
+    }
 }
 
 QVariant readValue(sqlite3_stmt* stmt, int i, int type) {
@@ -60,18 +118,17 @@ QVariant readValue(sqlite3_stmt* stmt, int i, int type) {
     }
     switch (type) {
     case adBoolean:
-        return sqlite3_column_int64(stmt, i) != 0;
+        return readBoolean(stmt, i, storage);
     case adDate:
-        return storage == SQLITE_TEXT ? DateFromStored(columnText(stmt, i)) : QVariant();
-    case adInteger: {
-        const qint64 v = sqlite3_column_int64(stmt, i);
-        return v >= INT32_MIN && v <= INT32_MAX ? QVariant(static_cast<int>(v)) : QVariant(v);
-    }
+        return readDate(stmt, i, storage);
+    case adVariant:
+        return readStored(stmt, i, storage);
+    case adInteger:
+        return readInteger(stmt, i);
     case adDouble:
         return sqlite3_column_double(stmt, i);
     case adLongVarBinary:
-        return QByteArray(static_cast<const char*>(sqlite3_column_blob(stmt, i)),
-                          sqlite3_column_bytes(stmt, i));
+        return readBlob(stmt, i);
     default:
         return columnText(stmt, i);
     }
@@ -98,19 +155,11 @@ QVariant toBoolean(const QVariant& value) {
     if (value.isNull() || value.typeId() == QMetaType::Bool) {
         return value.toBool();
     }
-    const QString text = value.toString().trimmed();
-    if (text.compare(u"true", Qt::CaseInsensitive) == 0) {
-        return true;
-    }
-    if (text.compare(u"false", Qt::CaseInsensitive) == 0) {
-        return false;
-    }
-    bool ok = false;
-    const double number = text.toDouble(&ok);
-    if (!ok) {
+    const std::optional<bool> parsed = booleanFromText(value.toString());
+    if (!parsed) {
         throw Error(kTypeMismatch);
     }
-    return number != 0;
+    return *parsed;
 }
 
 QVariant toDate(const QVariant& value) {
@@ -169,6 +218,8 @@ QVariant toColumnValue(const QVariant& value, int type) {
         return toNumber(value, type);
     case adLongVarBinary:
         return value.toByteArray();
+    case adVariant:
+        return value;
     default:
         return textOf(value);
     }
@@ -303,9 +354,8 @@ void Recordset::Open(const QString& sql, Connection& connection, int, int lockTy
         throw;
     }
     for (int i = 0; i < columns; ++i) {
-        const int storage = eof_ ? SQLITE_NULL : sqlite3_column_type(stmt_, i);
         Field& field = fields_.fields_[static_cast<size_t>(i)];
-        field.type_ = typeFromDeclaration(sqlite3_column_decltype(stmt_, i), storage);
+        field.type_ = typeFromDeclaration(sqlite3_column_decltype(stmt_, i));
         if (!eof_) {
             field.value_ = readValue(stmt_, i, field.type_);
         }
@@ -330,6 +380,7 @@ void Recordset::MoveNext() {
 }
 
 void Recordset::readRow() {
+    database_->StartStep();
     const int rc = sqlite3_step(stmt_);
     if (rc == SQLITE_DONE) {
         eof_ = true;
@@ -340,6 +391,10 @@ void Recordset::readRow() {
         throw database_->LastError();
     }
     eof_ = false;
+    readCurrentValues();
+}
+
+void Recordset::readCurrentValues() {
     for (int i = 0; i < fields_.Count(); ++i) {
         Field& field = fields_.fields_[static_cast<size_t>(i)];
         if (field.type_ != adEmpty) {
@@ -397,6 +452,14 @@ void Recordset::Update() {
     finishEdit();
 }
 
+void Recordset::CancelUpdate() {
+    requireOpen();
+    if (!eof_) {
+        readCurrentValues();
+    }
+    finishEdit();
+}
+
 void Recordset::finishEdit() {
     edit_ = Edit::None;
     for (Field& field : fields_.fields_) {
@@ -441,6 +504,7 @@ void Recordset::insertRow() {
         insertColumns_ = columns;
     }
     bindChanged(insert_);
+    database_->StartStep();
     const int rc = sqlite3_step(insert_);
     sqlite3_reset(insert_);
     sqlite3_clear_bindings(insert_);
@@ -482,6 +546,7 @@ void Recordset::updateRow() {
         throw error;
     }
     bindChanged(stmt);
+    database_->StartStep();
     const int rc = sqlite3_step(stmt);
     finalize(stmt);
     if (rc != SQLITE_DONE) {

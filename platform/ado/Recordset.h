@@ -76,6 +76,8 @@ public:
 
     void AddNew();
     void Update();
+    // Drops the changes since AddNew or the first SetValue; the current row reads as stored.
+    void CancelUpdate();
     void Close();
 
 private:
@@ -86,6 +88,7 @@ private:
     void requireUpdatable() const;
     void beginEdit();
     void readRow();
+    void readCurrentValues();
     void insertRow();
     void updateRow();
     void bindChanged(sqlite3_stmt* stmt);

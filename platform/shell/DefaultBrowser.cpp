@@ -111,7 +111,8 @@ std::optional<QStringList> NewWindowCommand(const QByteArray& desktopEntry, cons
     if (words.isEmpty() || !newWindowBrowsers().contains(QFileInfo(words.first()).fileName())) {
         return std::nullopt;
     }
-    return QStringList{words.first(), QStringLiteral("--new-window"), url};
+    // After "--" an address that begins with "-" cannot be read as an option.
+    return QStringList{words.first(), QStringLiteral("--new-window"), QStringLiteral("--"), url};
 }
 
 } // namespace Shell

@@ -17,7 +17,7 @@ QStringList DefaultHttpHandlers(const QList<QByteArray>& mimeappsFiles);
 QByteArray DefaultBrowserDesktopEntry();
 
 // The program and arguments that open the address in a new window of the browser that the
-// desktop entry starts; nullopt when it is not a browser known to take --new-window.
+// desktop entry starts, the address after "--"; nullopt when it is not a browser known to take --new-window.
 std::optional<QStringList> NewWindowCommand(const QByteArray& desktopEntry, const QString& url);
 
 } // namespace Shell

@@ -1,7 +1,9 @@
 #include "helpers/DbHelpers.h"
 #include "helpers/IndependentReaders.h"
 #include "helpers/QvTest.h"
+#include "helpers/SqlcipherCli.h"
 #include "helpers/TestFolder.h"
+#include "import/fInputdata.h"
 #include "platform/app/CompanyName.h"
 #include "reports/SaveTarget.h"
 #include "reports/sSaveXLS.h"
@@ -20,6 +22,7 @@
 #include <QRadioButton>
 #include <QSet>
 #include <memory>
+#include <sqlite3.h>
 
 namespace {
 using ui::Icon;
@@ -163,5 +166,25 @@ TEST_F(LimitsTest, AListLongerThanACellHoldsGetsTheSummarysMessageAndNoFile) {
     // The personal record leaves the participants out, so it is saved whole.
     ScriptedMessages::Instance().ExpectMatching(Icon::Information, "保存完成。.+");
     EXPECT_TRUE(cellTexts(exportList(true, "员0")).contains("超长名单"));
+}
+
+// A source's value far beyond what the own file holds is refused from its size alone: the
+// engine never reads it into memory.
+TEST_F(LimitsTest, AFourHundredMegabyteTextInASourceIsRefusedWithoutBeingRead) {
+    const QString source = folder.EmptyDatabase("huge.db");
+    SqlcipherCli::RunKeyed(
+        source, "insert into 训练表 (参加人员) values (printf('%.*c', 400000000, 'x'));");
+    ASSERT_GT(QFileInfo(source).size(), 400'000'000);
+    sqlite3_int64 used = 0;
+    sqlite3_int64 peak = 0;
+    sqlite3_status64(SQLITE_STATUS_MEMORY_USED, &used, &peak, 1);
+    ScriptedMessages::Instance().Expect(
+        Icon::Critical, "所选文件的训练表中有超过 1 MB 的内容，本程序不能保存，不能导入。");
+    fInputdata window;
+    window.Text1->setText(source);
+    window.Command1->click();
+    sqlite3_status64(SQLITE_STATUS_MEMORY_USED, &used, &peak, 0);
+    EXPECT_LT(peak, 50 << 20);
+    EXPECT_EQ(TestDb::Count("训练表"), 0);
 }
 } // namespace

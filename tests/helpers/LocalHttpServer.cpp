@@ -1,7 +1,9 @@
 #include "helpers/LocalHttpServer.h"
 
 #include <QTcpSocket>
+#include <QTimer>
 #include <gtest/gtest.h>
+#include <memory>
 
 namespace {
 constexpr char kBuffer[] = "buffer";
@@ -78,8 +80,25 @@ void LocalHttpServer::answer(QTcpSocket* socket) const {
     for (const auto& [name, value] : response_.headers) {
         text += name + ": " + value + "\r\n";
     }
-    socket->write(text + "\r\n" + response_.body);
-    socket->disconnectFromHost();
+    if (response_.dripMs == 0) {
+        socket->write(text + "\r\n" + response_.body);
+        socket->disconnectFromHost();
+        return;
+    }
+    socket->write(text + "\r\n");
+    drip(socket, response_.body, response_.dripMs);
+}
+
+// The body a byte at a time, as a slow server keeps a connection alive.
+void LocalHttpServer::drip(QTcpSocket* socket, const QByteArray& body, int ms) {
+    auto* timer = new QTimer(socket);
+    auto sent = std::make_shared<qsizetype>(0);
+    connect(timer, &QTimer::timeout, socket, [socket, body, sent] {
+        if (*sent < body.size()) {
+            socket->write(body.mid((*sent)++, 1));
+        }
+    });
+    timer->start(ms);
 }
 
 quint16 RefusingPort() {

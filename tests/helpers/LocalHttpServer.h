@@ -22,6 +22,8 @@ public:
         QByteArray body;
         // False: the request is read and never answered.
         bool answer = true;
+        // Above 0: the body is sent a byte at a time, this many milliseconds apart.
+        int dripMs = 0;
     };
     static Response Silent() {
         Response response;
@@ -51,6 +53,7 @@ private:
     void acceptConnections();
     void readFrom(QTcpSocket* socket);
     void answer(QTcpSocket* socket) const;
+    static void drip(QTcpSocket* socket, const QByteArray& body, int ms);
 
     QTcpServer server_;
     Response response_;

@@ -9,10 +9,11 @@
 
 namespace {
 // A folder may include its own headers and those of the folders below it: windows above
-// subsystem code above the platform.
+// subsystem code above the platform; the command-line tool at the top, beside the windows.
 const std::map<QString, int> kLayers = {
-    {"platform", 0}, {"store", 1},  {"support", 2},   {"refdata", 3}, {"reports", 4},
-    {"training", 5}, {"import", 6}, {"integrity", 7}, {"matrix", 8},  {"shell", 9},
+    {"platform", 0}, {"store", 1},    {"support", 2}, {"refdata", 3},
+    {"reports", 4},  {"training", 5}, {"import", 6},  {"integrity", 7},
+    {"matrix", 8},   {"shell", 9},    {"admin", 10},
 };
 
 struct Source {

@@ -6,6 +6,11 @@
 #include "import/fInputdata.h"
 #include "integrity/TrailListModel.h"
 #include "integrity/fAuditTrail.h"
+#include "matrix/MatrixExport.h"
+#include "matrix/MatrixPage.h"
+#include "matrix/MatrixStore.h"
+#include "matrix/fMatrix.h"
+#include "matrix/fMatrixList.h"
 #include "platform/ado/Connection.h"
 #include "platform/app/App.h"
 #include "platform/ui/ReasonDialog.h"
@@ -26,6 +31,7 @@
 #include <QLineEdit>
 #include <QMdiSubWindow>
 #include <QScreen>
+#include <QTabWidget>
 #include <QTest>
 #include <QTreeView>
 #include <QWindow>
@@ -57,6 +63,7 @@ void arrange() {
         TestDb::AddTraining({});
     }
 }
+
 // A correction with its reason and a deletion, for the audit window to list.
 void change() {
     ado::Connection connection;
@@ -71,6 +78,62 @@ void change() {
     deletion.Watch(QStringLiteral("训练表"), 3);
     connection.Execute(QStringLiteral("delete from 训练表 where id=3"));
     deletion.Commit();
+}
+
+// A small master list with requirements, so that every status shows in the matrix.
+void arrangeMatrix() {
+    TestDb::Exec("insert into 员工表 (姓名,部门,职务) values('李四','生产部','主管'),"
+                 "('王五','生产部','操作工'),('赵六','质量部','QA专员')");
+    const struct {
+        const char* sop;
+        const char* revision;
+        QDate day;
+        const char* participants;
+    } trainings[] = {{"SOP-QA-001", "02", {2026, 3, 2}, "张三、赵六"},
+                     {"SOP-QA-001", "01", {2024, 5, 6}, "李四"},
+                     {"SOP-PR-010", "1", {2024, 1, 8}, "李四、王五"},
+                     {"SOP-PR-011", "3", {2025, 9, 1}, "王五"}};
+    for (const auto& t : trainings) {
+        TestDb::Training training;
+        training.sopNumber = QString::fromUtf8(t.sop);
+        training.revision = QString::fromUtf8(t.revision);
+        training.day = t.day;
+        training.participants = QString::fromUtf8(t.participants);
+        TestDb::AddTraining(training);
+    }
+    ado::Connection connection;
+    OpenDatabase(connection);
+    MatrixStore::SaveSop(connection, {0, "SOP-QA-001", "偏差处理规程", "2", {2026, 1, 1}, 12});
+    MatrixStore::SaveSop(connection, {0, "SOP-PR-010", "清场管理规程", "1", {2023, 6, 1}, 12});
+    MatrixStore::SaveSop(connection, {0, "SOP-PR-011", "称量操作规程", "4", {2027, 1, 1}, {}});
+    MatrixStore::SaveRequirement(connection, {0, "", "", "SOP-QA-001"});
+    MatrixStore::SaveRequirement(connection, {0, "生产部", "", "SOP-PR-010"});
+    MatrixStore::SaveRequirement(connection, {0, "生产部", "操作工", "SOP-PR-011"});
+}
+
+void saveMatrix(QWidget& main, const QString& out) {
+    arrangeMatrix();
+    fMatrix window(&main);
+    const char* names[] = {"matrix-sops", "matrix-requirements", "matrix"};
+    for (int page = 0; page < 3; ++page) {
+        window.Tabs->setCurrentIndex(page);
+        while (window.Matrix->Computing()) {
+            QTest::qWait(50);
+        }
+        save(window, out, QString::fromUtf8(names[page]));
+    }
+    QList<QStringList> lines;
+    for (const Matrix::Cell& cell : MatrixExport::Gaps(window.Matrix->Cells())) {
+        lines << MatrixExport::Fields(window.Matrix->Input(), cell);
+    }
+    fMatrixList list(QStringLiteral("版次变更待培训人员"),
+                     QStringLiteral("将“SOP-QA-001”的现行版次改为“3”后，以下 %1 名人员尚未接受"
+                                    "新版次的培训：")
+                         .arg(lines.size()),
+                     MatrixExport::Headings(), lines, &window);
+    list.AskToSave();
+    list.OfferExport([](QWidget*) {});
+    save(list, out, QStringLiteral("matrix-revision-change"));
 }
 } // namespace
 
@@ -124,6 +187,7 @@ int main(int argc, char** argv) {
         reason.Text1->setText(QStringLiteral("主讲人填写错误"));
         save(reason, out, QStringLiteral("reason"));
     }
+    saveMatrix(main, out);
     {
         // The dialog ui::ChooseFile shows, started where it starts.
         QFileDialog files(&main, QString(), QDir::homePath(), QStringLiteral("*.xls (*.xls)"));

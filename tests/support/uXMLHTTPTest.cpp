@@ -111,6 +111,38 @@ TEST_F(uXMLHTTPTest, AServerThatNeverAnswersTimesOut) {
     EXPECT_EQ(server.requests.size(), 1);
 }
 
+TEST_F(uXMLHTTPTest, TheTimeoutHoldsWhileDataKeepsArriving) {
+    Response dripping{200, "OK", {}, QByteArray(100000, 'x')};
+    dripping.dripMs = 10;
+    server.Respond(dripping);
+    http.SetTimeout(std::chrono::milliseconds(300));
+    get(server.Url("/drip"));
+    EXPECT_EQ(errors, QStringList{QString()});
+    EXPECT_EQ(arrived, 0);
+    EXPECT_EQ(http.Status(), 0);
+}
+
+TEST_F(uXMLHTTPTest, ABodyLongerThan64KbEndsTheRequestWithoutKeepingIt) {
+    const QString saved = QDir::temp().filePath("qvledger-long-body.txt");
+    QFile::remove(saved);
+    for (const qsizetype size : {64 * 1024, 64 * 1024 + 1, 20 * 1024 * 1024}) {
+        arrived = 0;
+        errors.clear();
+        server.Respond({200, "OK", {}, QByteArray(size, 'x')});
+        get(server.Url("/long"), saved);
+        if (size == 64 * 1024) {
+            EXPECT_EQ(arrived, 1);
+            EXPECT_EQ(http.ResponseBody().size(), size);
+            QFile::remove(saved);
+            continue;
+        }
+        EXPECT_EQ(errors, QStringList{"返回信息过长"}) << size;
+        EXPECT_EQ(arrived, 0);
+        EXPECT_TRUE(http.ResponseBody().isEmpty());
+        EXPECT_FALSE(QFile::exists(saved)) << "nothing saved";
+    }
+}
+
 TEST_F(uXMLHTTPTest, TheWatchTicksWhileTheRequestIsOutstandingAndAbortSilencesIt) {
     server.Respond(LocalHttpServer::Silent());
     ASSERT_TRUE(http.Open_("GET", server.Url("/slow")));

@@ -165,4 +165,25 @@ TEST(Connection, TransactionsCommitOrRollBackTogether) {
     EXPECT_EQ(rs.Fields()["n"].Value().toInt(), 1);
     EXPECT_EQ(rs.Fields()["m"].Text(), "乙");
 }
+TEST(Connection, ReadsOnlyWhenAskedAndStopsAStatementThatRunsTooLong) {
+    TestFolder folder;
+    ado::Connection connection;
+    connection.Open(ConnectionString(folder.WithDatabase(), kPassword) + ";Mode=Read");
+    EXPECT_THROW(connection.Execute("insert into 部门表 (部门名称) values ('质量部')"), ado::Error);
+
+    connection.LimitEachStep(200);
+    ado::Recordset endless;
+    try {
+        endless.Open("with recursive r(n) as (select 1 union all select n + 1 from r) "
+                     "select count(*) from r",
+                     connection);
+        ADD_FAILURE() << "not stopped";
+    } catch (const ado::Error& error) {
+        EXPECT_TRUE(error.Description().startsWith("读取数据库文件的时间过长，已停止。"))
+            << error.Description().toStdString();
+    }
+    ado::Recordset quick;
+    quick.Open("select count(*) from 部门表", connection);
+    EXPECT_EQ(quick.Fields()[0].Text(), "0") << "the limit runs from each step's start";
+}
 } // namespace

@@ -26,11 +26,11 @@ TEST(NewWindowCommand, AsksKnownBrowsersForANewWindow) {
     };
     const std::vector<Case> cases = {
         {"[Desktop Entry]\nName=Firefox ESR\nExec=/usr/lib/firefox-esr/firefox-esr %u\n",
-         QStringList{"/usr/lib/firefox-esr/firefox-esr", "--new-window", url}},
+         QStringList{"/usr/lib/firefox-esr/firefox-esr", "--new-window", "--", url}},
         {"[Desktop Entry]\nExec=chromium %U\n[Desktop Action new-window]\nExec=other\n",
-         QStringList{"chromium", "--new-window", url}},
+         QStringList{"chromium", "--new-window", "--", url}},
         {"[Desktop Entry]\nExec=\"/opt/google/chrome/google-chrome\" %U\n",
-         QStringList{"/opt/google/chrome/google-chrome", "--new-window", url}},
+         QStringList{"/opt/google/chrome/google-chrome", "--new-window", "--", url}},
         {"[Desktop Action new-window]\nExec=firefox --new-window\n[Desktop Entry]\nExec=vim\n",
          std::nullopt},
         {"[Desktop Entry]\nExec=epiphany %U\n", std::nullopt},
