@@ -73,7 +73,7 @@ TEST(HouseRules, FoldersIncludeOnlyTheirOwnAndLowerLayers) {
 
 TEST(HouseRules, MessageBoxesAndFileDialogsOnlyThroughTheUiLayer) {
     static const QRegularExpression direct(QStringLiteral(R"(\bQ(MessageBox|FileDialog)::)"));
-    for (const Source& source : sources(productFolders() + QStringList{"admin", "bench"})) {
+    for (const Source& source : sources(productFolders() + QStringList{"bench"})) {
         if (source.path.startsWith(QStringLiteral("platform/ui/"))) {
             continue;
         }
