@@ -1,5 +1,6 @@
 // qvledger-admin: the administrator's command-line tool, for scripted checks. It reads the
 // database with the program's default password and never starts a window.
+#include "admin/AuditCommands.h"
 #include "admin/BackupCommands.h"
 #include "admin/MatrixCommands.h"
 
@@ -14,6 +15,7 @@ using Family = std::function<int(const QStringList&, QTextStream&, QTextStream&)
 
 const std::map<QString, Family>& families() {
     static const std::map<QString, Family> all = {
+        {QStringLiteral("audit"), AuditCommands::Run},
         {QStringLiteral("matrix"), MatrixCommands::Run},
         {QStringLiteral("backup"), BackupCommands::Run},
     };

@@ -7,6 +7,7 @@
 #include "bench/MatrixBench.h"
 #include "bench/SearchBench.h"
 #include "bench/Seeder.h"
+#include "bench/TrailBench.h"
 #include "bench/XlsBench.h"
 #include "platform/ado/Connection.h"
 #include "platform/ado/Recordset.h"
@@ -70,7 +71,9 @@ int usage() {
         "  qvledger-bench xls --rows N --out FILE.xls [--open-password P] "
         "[--modify-password Q] [--repeat R]\n"
         "  qvledger-bench export --db FILE --layout summary|personal [--name N] --out FILE.xls "
-        "[--open-password P] [--modify-password Q] [--repeat R] KEYWORDS...\n");
+        "[--open-password P] [--modify-password Q] [--repeat R] KEYWORDS...\n"
+        "  qvledger-bench save --db FILE [--repeat R]\n"
+        "  qvledger-bench verify --db FILE [--repeat R]\n");
     return 2;
 }
 
@@ -228,6 +231,15 @@ int runReadXls(const Arguments& args) {
     return 0;
 }
 
+int runTrail(const Arguments& args, QJsonObject (*run)(const QString&, int)) {
+    const QString db = args.value(QStringLiteral("--db"));
+    if (db.isEmpty()) {
+        return usage();
+    }
+    Bench::PrintFigures(run(db, std::max(1, args.number(QStringLiteral("--repeat"), 5))));
+    return 0;
+}
+
 int runExport(const Arguments& args) {
     Bench::ExportOptions options;
     options.db = args.value(QStringLiteral("--db"));
@@ -282,6 +294,12 @@ int main(int argc, char** argv) {
         }
         if (args.command == u"xls") {
             return runXls(args);
+        }
+        if (args.command == u"save") {
+            return runTrail(args, Bench::RunEditorSave);
+        }
+        if (args.command == u"verify") {
+            return runTrail(args, Bench::RunVerify);
         }
     } catch (const ado::Error& error) {
         std::fprintf(stderr, "%s\n", qPrintable(error.Description()));

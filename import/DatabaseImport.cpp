@@ -4,7 +4,9 @@
 #include "platform/ado/AccessDate.h"
 #include "platform/ado/Connection.h"
 #include "platform/ado/Recordset.h"
+#include "platform/ado/Statement.h"
 #include "platform/app/Error.h"
+#include "store/AuditTrail.h"
 #include "store/ModuleDataBase.h"
 #include "store/Schema.h"
 
@@ -16,6 +18,8 @@ namespace {
 const QString kReplacementDate = QStringLiteral("2000-1-1");
 // No step of reading another file may keep the program waiting longer.
 constexpr int kSourceStepLimitMs = 20000;
+const QString kAction = QStringLiteral("导入数据");
+const QString kTrainingTable = QStringLiteral("训练表");
 
 bool isTextType(int type) {
     return type == ado::adVarWChar || type == ado::adLongVarWChar;
@@ -97,16 +101,21 @@ void copyFields(const ado::FieldList& from, ado::FieldList& to) {
     }
 }
 
-void copyIfNew(ado::Connection& own, ado::Recordset& added, const ado::FieldList& source) {
+// True when the record was copied, with its trail entry.
+bool copyIfNew(ado::Connection& own, Audit::Trail& trail, ado::Recordset& added,
+               const ado::FieldList& source) {
     added.AddNew();
     copyFields(source, added.Fields());
     ado::Recordset twin;
     twin.Open(testFor(added.Fields()), own, ado::adOpenKeyset, ado::adLockReadOnly);
-    if (twin.Eof()) {
-        added.Update();
-    } else {
+    if (!twin.Eof()) {
         added.CancelUpdate();
+        return false;
     }
+    added.Update();
+    const qint64 id = ado::LastInsertId(own);
+    trail.Record(kAction, kTrainingTable, id, {}, trail.Read(kTrainingTable, id));
+    return true;
 }
 
 // Opens `records` on the source's training table; a result when the source is refused.
@@ -150,7 +159,8 @@ QString DuplicateTest(const QString& sopNumber, const QString& sopName, const QS
            SqlQuote(course) + u'\'';
 }
 
-Result Run(ado::Connection& own, ado::Connection& source, const Progress& progress) {
+Result Run(ado::Connection& own, ado::Connection& source, const QString& sourcePath,
+           const Progress& progress) {
     ado::Recordset records;
     ado::Recordset added;
     try {
@@ -166,11 +176,19 @@ Result Run(ado::Connection& own, ado::Connection& source, const Progress& progre
         return {Outcome::Failed, error.Description()};
     }
     try {
+        Audit::Trail trail(own);
+        int copied = 0;
+        int skipped = 0;
         for (int k = 1; !records.Eof(); ++k) {
             progress.step(k);
             try {
-                copyIfNew(own, added, records.Fields());
+                if (copyIfNew(own, trail, added, records.Fields())) {
+                    ++copied;
+                } else {
+                    ++skipped;
+                }
             } catch (const ado::Error&) {
+                ++skipped;
                 // A record the file refuses is passed over; a failure that ended the
                 // transaction ends the import, or the records after it would stay alone.
                 if (!own.InTransaction()) {
@@ -180,6 +198,8 @@ Result Run(ado::Connection& own, ado::Connection& source, const Progress& progre
             }
             records.MoveNext();
         }
+        trail.Event(QStringLiteral("导入数据汇总"),
+                    {{"source", sourcePath}, {"added", copied}, {"skipped", skipped}});
         own.CommitTrans();
         return {};
     } catch (const ado::Error& error) {

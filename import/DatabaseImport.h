@@ -25,9 +25,10 @@ struct Result {
 
 // Both connections are open; the source best read-only. A source whose schema would run
 // anything on our reading, or whose values the own file cannot hold, is refused before
-// anything is copied. The copy is one transaction: it lands whole or not at all. Errors
-// of single records and fields are passed over.
-Result Run(ado::Connection& own, ado::Connection& source, const Progress& progress);
+// anything is copied. The copy is one transaction with its trail entries: it lands whole
+// or not at all. Errors of single records and fields are passed over.
+Result Run(ado::Connection& own, ado::Connection& source, const QString& sourcePath,
+           const Progress& progress);
 
 // The duplicate test for one source record's key values, as the engine reads it.
 QString DuplicateTest(const QString& sopNumber, const QString& sopName, const QString& revision,

@@ -3,6 +3,7 @@
 #include "platform/ado/AccessDate.h"
 #include "platform/ado/Connection.h"
 #include "platform/ado/Recordset.h"
+#include "platform/ado/Statement.h"
 #include "platform/app/App.h"
 #include "platform/app/Error.h"
 #include "platform/app/Strings.h"
@@ -14,11 +15,36 @@
 #include "platform/excel/Workbooks.h"
 #include "platform/excel/Worksheet.h"
 #include "platform/excel/Worksheets.h"
+#include "store/AuditTrail.h"
 #include "store/ModuleDataBase.h"
 
 namespace WorkbookImport {
 namespace {
 const QString kSeparator = QStringLiteral("、");
+const QString kAction = QStringLiteral("导入1.xls");
+const QString kTrainingTable = QStringLiteral("训练表");
+
+enum class Merge { Added, Extended, Unchanged };
+
+// What the rows of the workbook did, for the import's summary entry.
+struct Counts {
+    int added = 0;
+    int extended = 0;
+    int skipped = 0;
+    void Add(Merge merge) {
+        switch (merge) {
+        case Merge::Added:
+            ++added;
+            break;
+        case Merge::Extended:
+            ++extended;
+            break;
+        case Merge::Unchanged:
+            ++skipped;
+            break;
+        }
+    }
+};
 
 struct Training {
     QString department;
@@ -85,7 +111,8 @@ void addParticipant(ado::Field& participants, const QString& name) {
     participants.SetValue(list.isEmpty() ? name : list + kSeparator + name);
 }
 
-void mergeRow(ado::Connection& own, const Training& t, const QString& participant) {
+Merge mergeRow(ado::Connection& own, Audit::Trail& trail, const Training& t,
+               const QString& participant) {
     ado::Recordset rs;
     rs.Open(QStringLiteral("select * from 训练表 where SOP编号='") + SqlQuote(t.sopNumber) +
                 QStringLiteral("' and SOP名称='") + SqlQuote(t.sopName) +
@@ -93,13 +120,25 @@ void mergeRow(ado::Connection& own, const Training& t, const QString& participan
             own, ado::adOpenKeyset, ado::adLockOptimistic);
     if (rs.Eof()) {
         addTraining(rs, t, participant);
-    } else {
-        addParticipant(rs.Fields()[QStringLiteral("参加人员")], participant);
+        rs.Update();
+        const qint64 id = ado::LastInsertId(own);
+        trail.Record(kAction, kTrainingTable, id, {}, trail.Read(kTrainingTable, id));
+        return Merge::Added;
     }
+    const qint64 id = rs.Fields()[QStringLiteral("id")].Value().toLongLong();
+    const Audit::Row before = trail.Read(kTrainingTable, id);
+    addParticipant(rs.Fields()[QStringLiteral("参加人员")], participant);
     rs.Update();
+    const Audit::Row after = trail.Read(kTrainingTable, id);
+    if (after == before) {
+        return Merge::Unchanged;
+    }
+    trail.Record(kAction, kTrainingTable, id, before, after);
+    return Merge::Extended;
 }
 
-void importSheet(ado::Connection& own, excel::Worksheet& sheet) {
+void importSheet(ado::Connection& own, Audit::Trail& trail, excel::Worksheet& sheet,
+                 Counts& counts) {
     const QString participant = sheet.Name();
     const int last = sheet.UsedRange().Rows().Count();
     for (int row = kFirstRow; row <= last; ++row) {
@@ -108,8 +147,9 @@ void importSheet(ado::Connection& own, excel::Worksheet& sheet) {
         }
         const Training training = readRow(sheet, row);
         try {
-            mergeRow(own, training, participant);
+            counts.Add(mergeRow(own, trail, training, participant));
         } catch (const ado::Error&) {
+            counts.Add(Merge::Unchanged);
             // A row the file refuses is passed over; a failure that ended the transaction
             // ends the import, or the rows after it would stay alone.
             if (!own.InTransaction()) {
@@ -133,10 +173,16 @@ DatabaseImport::Result Run(ado::Connection& own, const QString& workbook,
         progress.start(sheets.Count() + 1);
         own.BeginTrans();
         try {
+            Audit::Trail trail(own);
+            Counts counts;
             for (int i = 1; i <= sheets.Count(); ++i) {
                 progress.step(i);
-                importSheet(own, sheets.Item(i));
+                importSheet(own, trail, sheets.Item(i), counts);
             }
+            trail.Event(QStringLiteral("导入1.xls汇总"), {{"source", workbook},
+                                                          {"added", counts.added},
+                                                          {"extended", counts.extended},
+                                                          {"skipped", counts.skipped}});
             own.CommitTrans();
         } catch (...) {
             // After a failed write the engine may have ended the transaction itself; the

@@ -101,7 +101,7 @@ void fInputdata::importDatabase(const QString& path) {
     if (!ownOpen || !sourceOpen) {
         return;
     }
-    reportOutcome(DatabaseImport::Run(own, source, progressBar()));
+    reportOutcome(DatabaseImport::Run(own, source, path, progressBar()));
 }
 
 DatabaseImport::Progress fInputdata::progressBar() {

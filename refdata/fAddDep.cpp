@@ -8,6 +8,7 @@
 #include "platform/ui/MessageBox.h"
 #include "platform/ui/UnsavedInput.h"
 #include "refdata/Departments.h"
+#include "store/AuditChange.h"
 #include "store/ModuleDataBase.h"
 
 #include <QHeaderView>
@@ -16,6 +17,10 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTreeWidget>
+
+namespace {
+const QString kDepartmentTable = QStringLiteral("部门表");
+}
 
 fAddDep::fAddDep(QWidget* parent)
     : QDialog(parent), Label1(ui::MakeLabel(this, "Label1", QStringLiteral("现有部门名称："))),
@@ -73,9 +78,12 @@ fAddDep::Lookup fAddDep::部门名称是存在(const QString& name) {
         if (!rs.Eof()) {
             return Lookup::Exists;
         }
+        Audit::Change change(connection, QStringLiteral("添加部门"));
         rs.AddNew();
         rs.Fields()[QStringLiteral("部门名称")].SetValue(name);
         rs.Update();
+        change.Inserted(kDepartmentTable);
+        change.Commit();
         return Lookup::Added;
     } catch (const ado::Error& error) {
         ReportDatabaseError(error);
@@ -111,7 +119,10 @@ void fAddDep::Command3_Click() {
     ado::Connection connection;
     if (OpenDatabase(connection)) {
         try {
+            Audit::Change change(connection, QStringLiteral("删除部门"));
+            change.Watch(kDepartmentTable, id.toLongLong());
             connection.Execute(QStringLiteral("delete * from 部门表 where id=") + id);
+            change.Commit();
         } catch (const ado::Error& error) {
             ReportDatabaseError(error);
         }

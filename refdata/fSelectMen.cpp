@@ -3,6 +3,7 @@
 #include "platform/ado/Connection.h"
 #include "platform/ado/Recordset.h"
 #include "platform/app/Strings.h"
+#include "platform/ui/ChangeReason.h"
 #include "platform/ui/ComboText.h"
 #include "platform/ui/Controls.h"
 #include "platform/ui/DatePicker.h"
@@ -14,6 +15,7 @@
 #include "refdata/Departments.h"
 #include "refdata/ParticipantReceiver.h"
 #include "refdata/fAddDep.h"
+#include "store/AuditChange.h"
 #include "store/ModuleDataBase.h"
 
 #include <QComboBox>
@@ -30,6 +32,7 @@ namespace {
 const QString kAdd = QStringLiteral("添加");
 const QString kModify = QStringLiteral("修改");
 const QDate kStoredJoiningDate(2009, 2, 4);
+const QString kEmployeeTable = QStringLiteral("员工表");
 
 void placeLabelled(QWidget* frame, const char* labelName, const QString& caption, int labelLeft,
                    int labelTop, QWidget* box, int top, int height) {
@@ -192,9 +195,12 @@ bool fSelectMen::人员已经存在(const QString& name, const QString& departme
         if (!rs.Eof()) {
             return true;
         }
+        Audit::Change change(connection, QStringLiteral("添加人员"));
         rs.AddNew();
         writeEmployee(rs.Fields(), name, department);
         rs.Update();
+        change.Inserted(kEmployeeTable);
+        change.Commit();
     } catch (const ado::Error& error) {
         ReportDatabaseError(error);
     }
@@ -211,7 +217,7 @@ void fSelectMen::writeEmployee(ado::FieldList& fields, const QString& name,
     fields[QStringLiteral("到职日")].SetValue(DTPicker1->date());
 }
 
-void fSelectMen::修改人员信息(int id) {
+void fSelectMen::修改人员信息(int id, const QString& reason) {
     ado::Connection connection;
     if (!OpenDatabase(connection)) {
         return;
@@ -235,8 +241,11 @@ void fSelectMen::修改人员信息(int id) {
         if (rs.Eof()) {
             return;
         }
+        Audit::Change change(connection, QStringLiteral("修改人员"), reason);
+        change.Watch(kEmployeeTable, id);
         writeEmployee(rs.Fields(), name, Combo1->currentText());
         rs.Update();
+        change.Commit();
     } catch (const ado::Error& error) {
         ReportDatabaseError(error);
     }
@@ -291,7 +300,11 @@ void fSelectMen::Command5_Click() {
             bool numeric = false;
             const int id = TextID->text().toInt(&numeric);
             if (numeric) {
-                修改人员信息(id);
+                const std::optional<QString> reason = ui::AskReasonIfRequired(this);
+                if (!reason) {
+                    return;
+                }
+                修改人员信息(id, *reason);
             }
         }
     }
@@ -306,14 +319,18 @@ void fSelectMen::Command7_Click() {
 }
 
 void fSelectMen::Command6_Click() {
+    const std::optional<QString> reason =
+        anyTicked() ? ui::AskReasonIfRequired(this) : std::optional<QString>(QString());
+    if (!reason) {
+        return;
+    }
     ado::Connection connection;
     if (OpenDatabase(connection)) {
         try {
             for (int i = 0; i < Lv1->topLevelItemCount(); ++i) {
                 QTreeWidgetItem* item = Lv1->topLevelItem(i);
                 if (item->checkState(0) == Qt::Checked) {
-                    connection.Execute(QStringLiteral("delete * from 员工表 where 姓名='") +
-                                       SqlQuote(item->text(0)) + u'\'');
+                    删除人员(connection, item->text(0), *reason);
                 }
             }
         } catch (const ado::Error& error) {
@@ -322,6 +339,29 @@ void fSelectMen::Command6_Click() {
         connection.Close();
     }
     导入人员表();
+}
+
+bool fSelectMen::anyTicked() const {
+    for (int i = 0; i < Lv1->topLevelItemCount(); ++i) {
+        if (Lv1->topLevelItem(i)->checkState(0) == Qt::Checked) {
+            return true;
+        }
+    }
+    return false;
+}
+
+// Every row of the name goes, each with its entry, in one transaction per name.
+void fSelectMen::删除人员(ado::Connection& connection, const QString& name, const QString& reason) {
+    const QString where = QStringLiteral(" from 员工表 where 姓名='") + SqlQuote(name) + u'\'';
+    Audit::Change change(connection, QStringLiteral("删除人员"), reason);
+    ado::Recordset rows;
+    rows.Open(QStringLiteral("select id") + where, connection);
+    for (; !rows.Eof(); rows.MoveNext()) {
+        change.Watch(kEmployeeTable, rows.Fields()[0].Value().toLongLong());
+    }
+    rows.Close();
+    connection.Execute(QStringLiteral("delete *") + where);
+    change.Commit();
 }
 
 void fSelectMen::setAllTicks(bool ticked) {

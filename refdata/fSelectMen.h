@@ -15,7 +15,8 @@ class DatePicker;
 }
 namespace ado {
 class FieldList;
-}
+class Connection;
+} // namespace ado
 
 // The employee register; also the picker of a training record's participants.
 class fSelectMen : public QDialog {
@@ -69,7 +70,9 @@ private:
     void 导入人员表();
     // True when the name exists; otherwise stores the employee (false also on failure).
     bool 人员已经存在(const QString& name, const QString& department);
-    void 修改人员信息(int id);
+    void 修改人员信息(int id, const QString& reason);
+    void 删除人员(ado::Connection& connection, const QString& name, const QString& reason);
+    bool anyTicked() const;
     // The edit frame's fields into the employee row.
     void writeEmployee(ado::FieldList& fields, const QString& name, const QString& department);
     void 清空();

@@ -20,6 +20,7 @@
 #include "reports/ReportLayout.h"
 #include "reports/ReportRows.h"
 #include "reports/SaveTarget.h"
+#include "store/AuditEvents.h"
 #include "store/ModuleDataBase.h"
 
 #include <QCheckBox>
@@ -234,6 +235,9 @@ void sSaveXLS::Command1_Click() {
     Command1->setEnabled(false);
     const bool saved = 打开EXCEL插入内容(path, openPassword, modifyPassword);
     if (saved && CheckFileExists(path)) {
+        Audit::RecordExport(
+            DatabasePath, {path, Option2->isChecked() ? Option2->text() : Option1->text(),
+                           list_.ItemCount(), !openPassword.isEmpty(), !modifyPassword.isEmpty()});
         ui::Information(QStringLiteral("保存完成。文件大小：") +
                             SaveTarget::SizeInKb(QFileInfo(path).size()) + QStringLiteral("KB"),
                         this);

@@ -2,12 +2,15 @@
 
 #include "import/fInputdata.h"
 #include "integrity/fBackup.h"
+#include "integrity/TrailStart.h"
+#include "integrity/fAuditTrail.h"
 #include "matrix/fMatrix.h"
 #include "platform/ado/Connection.h"
 #include "platform/app/App.h"
 #include "platform/app/WebSites.h"
 #include "platform/clock/Clock.h"
 #include "platform/shell/Shell.h"
+#include "platform/ui/ChangeReason.h"
 #include "platform/ui/MessageBox.h"
 #include "platform/ui/Modal.h"
 #include "refdata/fAddDep.h"
@@ -17,6 +20,7 @@
 #include "shell/fOption.h"
 #include "shell/flogin.h"
 #include "shell/frmAbout.h"
+#include "store/AuditChange.h"
 #include "store/Backup.h"
 #include "store/ModuleDataBase.h"
 #include "training/SearchList.h"
@@ -44,6 +48,7 @@ void MDIForm1::MDIForm_Load() {
     menu编辑_->menuAction()->setVisible(false);
     setWindowTitle(App::Title() + QStringLiteral(" V") + App::VersionText());
     DatabasePath = App::Path() + QStringLiteral("/data.db");
+    Audit::StartTrail(DatabasePath, this);
 }
 
 void MDIForm1::closeEvent(QCloseEvent* event) {
@@ -85,6 +90,7 @@ void MDIForm1::buildMenus() {
 
     QMenu* tools = addTopMenu("menu工具", QStringLiteral("工具(&T)"));
     addItem(tools, "menu设置", QStringLiteral("设置"), &MDIForm1::menu设置_Click);
+    addItem(tools, "menu审计追踪", QStringLiteral("审计追踪"), &MDIForm1::menu审计追踪_Click);
     addItem(tools, "menu培训矩阵", QStringLiteral("培训矩阵"), &MDIForm1::menu培训矩阵_Click);
     addItem(tools, "menu备份与恢复", QStringLiteral("备份与恢复"), &MDIForm1::menu备份与恢复_Click);
 
@@ -173,6 +179,11 @@ void MDIForm1::menu设置_Click() {
     ui::ShowModal(window);
 }
 
+void MDIForm1::menu审计追踪_Click() {
+    fAuditTrail window(this);
+    ui::ShowModal(window);
+}
+
 void MDIForm1::menu培训矩阵_Click() {
     fMatrix window(this);
     ui::ShowModal(window);
@@ -213,10 +224,11 @@ void MDIForm1::menu删除_Click() {
         const QString id = list.ItemText(row);
         if (ui::Question(QStringLiteral("确定要删除ID为：") + id + QStringLiteral(" 记录吗?"),
                          this)) {
+            const std::optional<QString> reason = ui::AskReasonIfRequired(this);
             ado::Connection connection;
-            if (OpenDatabase(connection)) {
+            if (reason && OpenDatabase(connection)) {
                 try {
-                    connection.Execute(QStringLiteral("delete * from 训练表 where id=") + id);
+                    删除训练记录(connection, id, *reason);
                     connection.Close();
                     list.RemoveByKey(list.ItemKey(row));
                 } catch (const ado::Error& error) {
@@ -226,6 +238,13 @@ void MDIForm1::menu删除_Click() {
         }
     }
     search_->ShowCount();
+}
+
+void MDIForm1::删除训练记录(ado::Connection& connection, const QString& id, const QString& reason) {
+    Audit::Change change(connection, QStringLiteral("删除训练记录"), reason);
+    change.Watch(QStringLiteral("训练表"), id.toLongLong());
+    connection.Execute(QStringLiteral("delete * from 训练表 where id=") + id);
+    change.Commit();
 }
 
 void MDIForm1::menu修改_Click() {

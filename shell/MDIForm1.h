@@ -6,6 +6,9 @@
 class QMdiArea;
 class QMenu;
 class fSearch;
+namespace ado {
+class Connection;
+}
 
 // The main window: a frame for the search window, with the menus that reach every
 // function of the program.
@@ -26,6 +29,7 @@ public:
     void menu添加部门_Click();
     void menu添加人员_Click();
     void menu设置_Click();
+    void menu审计追踪_Click();
     void menu培训矩阵_Click();
     void menu备份与恢复_Click();
     void menu导入数据_Click();
@@ -53,6 +57,7 @@ private:
     void MDIForm_Load();
     void MDIForm_Unload();
     void 备份();
+    void 删除训练记录(ado::Connection& connection, const QString& id, const QString& reason);
     void showStartupWindow();
 
     void buildMenus();

@@ -2,11 +2,13 @@
 
 #include <QDialog>
 
+class QCheckBox;
 class QLabel;
 class QLineEdit;
 class QPushButton;
 
-// The settings window: the company name that heads the reports.
+// The settings window: the company name that heads the reports, and whether a change
+// or deletion of a record asks for its reason.
 class fOption : public QDialog {
     Q_OBJECT
 
@@ -18,6 +20,7 @@ public:
 
     QLabel* Label1;
     QLineEdit* Text1;
+    QCheckBox* Check1;
     QPushButton* Command1;
     QPushButton* Command2;
 

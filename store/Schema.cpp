@@ -2,6 +2,7 @@
 
 #include "platform/ado/Ado.h"
 #include "platform/ado/Connection.h"
+#include "platform/ado/Database.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -44,6 +45,29 @@ CREATE TABLE 部门表 (
     部门名称 TEXT(255) COLLATE NOCASE
 );
 )sql";
+
+// The audit trail: one row per change of a record and per event, chained by hashes.
+// Added to older files when they are first written to, so it never alters the three tables.
+const char kTrailStatements[] = R"sql(
+CREATE TABLE IF NOT EXISTS 审计追踪 (
+    id INTEGER PRIMARY KEY,
+    时间 TEXT NOT NULL,
+    时差 TEXT NOT NULL,
+    账户 TEXT NOT NULL,
+    主机 TEXT NOT NULL,
+    用户 TEXT NOT NULL,
+    版本 TEXT NOT NULL,
+    操作 TEXT NOT NULL,
+    表名 TEXT NOT NULL,
+    记录号 INTEGER,
+    变更 TEXT NOT NULL,
+    原因 TEXT NOT NULL,
+    详情 TEXT NOT NULL,
+    行摘要 TEXT NOT NULL,
+    前哈希 TEXT NOT NULL,
+    哈希 TEXT NOT NULL
+);
+)sql";
 } // namespace
 
 QStringList TrainingFields() {
@@ -54,6 +78,14 @@ QStringList TrainingFields() {
             QStringLiteral("主讲人"),  QStringLiteral("参加人员")};
 }
 
+QString TrailTable() {
+    return QStringLiteral("审计追踪");
+}
+
+void AddMissingTables(ado::Connection& connection) {
+    connection.Database()->Exec(QString::fromUtf8(kTrailStatements));
+}
+
 bool CreateEmptyDatabase(const QString& path, const QString& password) {
     if (QFileInfo::exists(path)) {
         return false;
@@ -62,7 +94,8 @@ bool CreateEmptyDatabase(const QString& path, const QString& password) {
     const QString building = path + QStringLiteral(".creating");
     QFile::remove(building);
     try {
-        ado::CreateDatabase(building, password, QString::fromUtf8(kStatements));
+        ado::CreateDatabase(building, password,
+                            QString::fromUtf8(kStatements) + QString::fromUtf8(kTrailStatements));
     } catch (...) {
         QFile::remove(building);
         throw;

@@ -5,6 +5,7 @@
 #include "platform/app/Error.h"
 #include "platform/app/Strings.h"
 #include "platform/clock/Clock.h"
+#include "platform/ui/ChangeReason.h"
 #include "platform/ui/ComboText.h"
 #include "platform/ui/Controls.h"
 #include "platform/ui/DatePicker.h"
@@ -15,6 +16,7 @@
 #include "refdata/Departments.h"
 #include "refdata/fAddDep.h"
 #include "refdata/fSelectMen.h"
+#include "store/AuditChange.h"
 #include "store/ModuleDataBase.h"
 
 #include <QComboBox>
@@ -28,6 +30,7 @@ namespace {
 const QString kYes = QStringLiteral("是");
 const QString kNo = QStringLiteral("否");
 const QString kSaveModify = QStringLiteral("保存修改");
+const QString kTrainingTable = QStringLiteral("训练表");
 
 QComboBox* makeList(QWidget* parent, const char* name, const QStringList& items) {
     QComboBox* box = ui::MakeDropDownList(parent, name);
@@ -181,8 +184,11 @@ void trainingAdd::打开训练表1个记录(int id) {
         if (!查找部门名称(department)) {
             Combo5->addItem(department);
             Combo5->setEnabled(true);
+            Audit::Change change(connection, QStringLiteral("补回部门"));
             connection.Execute(QStringLiteral("insert into 部门表 (部门名称) values('") +
                                SqlQuote(department) + QStringLiteral("')"));
+            change.Inserted(QStringLiteral("部门表"));
+            change.Commit();
         }
         Combo5->setCurrentIndex(ui::FindSameText(*Combo5, department));
     });
@@ -217,7 +223,7 @@ void trainingAdd::打开训练表1个记录(int id) {
     App::IgnoringErrors([&] { Text3->setPlainText(f[QStringLiteral("参加人员")].Text()); });
 }
 
-trainingAdd::Save trainingAdd::保存到训练表(const QString& name, int id) {
+trainingAdd::Save trainingAdd::保存到训练表(const QString& name, int id, const QString& reason) {
     const QString quoted = SqlQuote(name);
     ado::Connection connection;
     if (!OpenDatabase(connection)) {
@@ -239,8 +245,13 @@ trainingAdd::Save trainingAdd::保存到训练表(const QString& name, int id) {
             ui::Critical(QStringLiteral("找不到原始记录！"), this);
             return Save::NotFound;
         }
+        Audit::Change change(
+            connection, id == 0 ? QStringLiteral("添加训练记录") : QStringLiteral("修改训练记录"),
+            reason);
         if (id == 0) {
             rs.AddNew();
+        } else {
+            change.Watch(kTrainingTable, id);
         }
         ado::FieldList& f = rs.Fields();
         f[QStringLiteral("部门")].SetValue(Combo5->currentText());
@@ -257,6 +268,10 @@ trainingAdd::Save trainingAdd::保存到训练表(const QString& name, int id) {
         f[QStringLiteral("参加人员")].SetValue(Vb::Trim(Text3->toPlainText()));
         f[QStringLiteral("内外训")].SetValue(Combo6->currentText());
         rs.Update();
+        if (id == 0) {
+            change.Inserted(kTrainingTable);
+        }
+        change.Commit();
         return Save::Saved;
     } catch (const ado::Error& error) {
         ReportDatabaseError(error);
@@ -278,7 +293,12 @@ void trainingAdd::Command4_Click() {
     if (!DTPicker1->CommitTyped()) {
         return;
     }
-    const Save result = 保存到训练表(Vb::Trim(Text1->text()), RecordId);
+    const std::optional<QString> reason =
+        Command4->text() == kSaveModify ? ui::AskReasonIfRequired(this) : QString();
+    if (!reason) {
+        return;
+    }
+    const Save result = 保存到训练表(Vb::Trim(Text1->text()), RecordId, *reason);
     if (Command4->text() != kSaveModify) {
         // What was not saved stays in the boxes.
         if (result == Save::Saved) {

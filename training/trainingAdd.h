@@ -58,7 +58,7 @@ private:
     void 导入部门表();
     bool 查找部门名称(const QString& name) const;
     void 打开训练表1个记录(int id);
-    Save 保存到训练表(const QString& name, int id);
+    Save 保存到训练表(const QString& name, int id, const QString& reason);
     void 重置();
     bool inputComplete() const;
     QStringList typedTexts() const;

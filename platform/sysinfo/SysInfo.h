@@ -62,6 +62,9 @@ public:
     virtual std::optional<OsVersion> Version() = 0;
     // The platform's own system-information program; empty when none is installed.
     virtual QString SystemInformationProgram() = 0;
+    // Who works at the computer and which computer it is, as the audit trail names them.
+    virtual QString AccountName() = 0;
+    virtual QString HostName() = 0;
 };
 
 // Installs a service; returns the previous one. nullptr restores the system's own.

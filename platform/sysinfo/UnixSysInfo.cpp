@@ -3,7 +3,9 @@
 #include "platform/sysinfo/OsRelease.h"
 
 #include <QStandardPaths>
+#include <pwd.h>
 #include <sys/utsname.h>
+#include <unistd.h>
 
 namespace sysinfo {
 namespace {
@@ -122,6 +124,22 @@ QString UnixSysInfo::SystemInformationProgram() {
         }
     }
     return {};
+}
+
+// The account the process runs as, not what the environment claims.
+QString UnixSysInfo::AccountName() {
+    if (const passwd* entry = getpwuid(geteuid())) {
+        return QString::fromLocal8Bit(entry->pw_name);
+    }
+    return QString::number(geteuid());
+}
+
+QString UnixSysInfo::HostName() {
+    char name[256] = {};
+    if (gethostname(name, sizeof name - 1) != 0) {
+        return {};
+    }
+    return QString::fromLocal8Bit(name);
 }
 
 } // namespace sysinfo

@@ -19,6 +19,8 @@ public:
     std::optional<ProductVersion> FileProductVersion(const QString& path) override;
     std::optional<OsVersion> Version() override;
     QString SystemInformationProgram() override;
+    QString AccountName() override;
+    QString HostName() override;
 };
 
 } // namespace sysinfo

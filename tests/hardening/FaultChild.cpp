@@ -2,6 +2,7 @@
 //   hardening-child import-db DB SOURCE
 //   hardening-child import-xls FOLDER        (FOLDER/data.db from FOLDER/1.xls)
 //   hardening-child export DB OUT KEYWORD
+//   hardening-child save DB                  (adds records through the editor until killed)
 // Messages go to standard error; it prints "started" before the operation begins.
 #include "import/fInputdata.h"
 #include "platform/app/App.h"
@@ -10,9 +11,11 @@
 #include "store/ModuleDataBase.h"
 #include "training/SearchList.h"
 #include "training/fSearch.h"
+#include "training/trainingAdd.h"
 
 #include <QApplication>
 #include <QLineEdit>
+#include <QPlainTextEdit>
 #include <cstdio>
 
 namespace {
@@ -54,8 +57,20 @@ int main(int argc, char** argv) {
         dialog.Command1_Click();
         return 0;
     }
+    if (command == u"save" && args.size() == 3) {
+        DatabasePath = args[2];
+        trainingAdd editor(0);
+        started();
+        for (int i = 0;; ++i) {
+            editor.Text1->setText(QStringLiteral("课程%1").arg(i));
+            editor.Text7->setText(QStringLiteral("规程"));
+            editor.Text2->setText(QStringLiteral("讲师"));
+            editor.Text3->setPlainText(QStringLiteral("张三"));
+            editor.Command4_Click();
+        }
+    }
     std::fputs("usage: hardening-child import-db DB SOURCE | import-xls FOLDER | "
-               "export DB OUT KEYWORD\n",
+               "export DB OUT KEYWORD | save DB\n",
                stderr);
     return 2;
 }

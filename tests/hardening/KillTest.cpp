@@ -3,8 +3,11 @@
 #include "helpers/DbHelpers.h"
 #include "helpers/QvTest.h"
 #include "helpers/TestFolder.h"
+#include "integrity/TrailCheck.h"
+#include "platform/ado/Connection.h"
 #include "platform/excel/Application.h"
 #include "platform/excel/Error.h"
+#include "store/AuditTrail.h"
 #include "store/ModuleDataBase.h"
 
 #include <QDir>
@@ -106,6 +109,20 @@ TEST_F(KillTest, AnExportKilledPartWayLeavesTheOldWorkbookOrACompleteNewOne) {
         }
         QFile::remove(out);
         ASSERT_TRUE(QFile::copy(QStringLiteral(QVLEDGER_XLS_CORPUS "/xlwt-two-sheets.xls"), out));
+    }
+}
+TEST_F(KillTest, AnEditorKilledWhileSavingLeavesEveryRecordWithItsEntry) {
+    for (const int ms : kKillAfterMs) {
+        SCOPED_TRACE(ms);
+        const QString db = copyOfEmpty(QStringLiteral("saving%1.db").arg(ms));
+        TestDb::Exec("insert into 部门表 (部门名称) values('质量部')", db);
+        ASSERT_TRUE(Audit::EnsureTrail(db));
+        KillAfter(QStringLiteral(QVLEDGER_HARDENING_CHILD), {"save", db}, ms);
+        ado::Connection connection;
+        connection.Open(ConnectionString(db, QString::fromLatin1(kDefaultDatabasePassword)));
+        const Audit::Verdict verdict = Audit::Verify(connection);
+        EXPECT_TRUE(verdict.Whole()) << verdict.mismatched.size() << " records without entry";
+        EXPECT_EQ(integrity(db), "ok");
     }
 }
 } // namespace

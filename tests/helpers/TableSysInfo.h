@@ -29,6 +29,8 @@ public:
     std::optional<sysinfo::ProductVersion> FileProductVersion(const QString& path) override;
     std::optional<sysinfo::OsVersion> Version() override { return version; }
     QString SystemInformationProgram() override { return systemInformationProgram; }
+    QString AccountName() override { return accountName; }
+    QString HostName() override { return hostName; }
 
     std::optional<QStringList> systemTypes = QStringList{QStringLiteral("x64-based PC")};
     std::optional<bool> wow64 = false;
@@ -36,6 +38,8 @@ public:
     QHash<QString, sysinfo::ProductVersion> productVersions;
     std::optional<sysinfo::OsVersion> version;
     QString systemInformationProgram;
+    QString accountName = QStringLiteral("qa01");
+    QString hostName = QStringLiteral("QA-PC");
     // The view of every registry read, in order: true for the 64-bit view.
     QList<bool> views64;
 

@@ -2,6 +2,7 @@
 #include "helpers/DbHelpers.h"
 #include "helpers/QvTest.h"
 #include "helpers/TestFolder.h"
+#include "helpers/TrailEntries.h"
 #include "helpers/TrainingRows.h"
 #include "import/fInputdata.h"
 #include "platform/app/App.h"
@@ -137,6 +138,18 @@ TEST_F(WorkbookImportTest, ANameAlreadyListedInAnyCaseIsNotAddedAgain) {
     runImport();
     EXPECT_EQ(own("参加人员"), QStringList({"ALICE、王五、赵六", "赵六"}));
     EXPECT_EQ(TestDb::Count("训练表"), 2);
+}
+
+TEST_F(WorkbookImportTest, EachAddedRecordAndEachAddedNameHasItsEntryAndTheRunItsSummary) {
+    const QStringList gmp = {"质量部", "", "", "", "", "", "SOP-1", "02", "规程", "GMP"};
+    writeWorkbook({QJsonObject{{"name", "张三"}, {"cells", row(8, gmp)}},
+                   QJsonObject{{"name", "李四"}, {"cells", merged({row(8, gmp), row(9, gmp)})}}});
+    runImport();
+    EXPECT_EQ(
+        TrailEntries::SummariesAfter(1),
+        QStringList({"导入1.xls 训练表#1 +", "导入1.xls 训练表#1 参加人员:张三→张三、李四",
+                     "导入1.xls汇总 添加：1；补充：1；跳过：1；来源：" + folder.File("1.xls")}))
+        << "after the trail's start";
 }
 
 TEST_F(WorkbookImportTest, ARowInAnotherLetterCaseOfAnyScriptJoinsItsTraining) {

@@ -5,6 +5,8 @@
 #include "helpers/TrainingRows.h"
 #include "import/fInputdata.h"
 #include "integrity/fBackup.h"
+#include "integrity/TrailListModel.h"
+#include "integrity/fAuditTrail.h"
 #include "matrix/MatrixExport.h"
 #include "matrix/MatrixPage.h"
 #include "matrix/MatrixStore.h"
@@ -14,6 +16,7 @@
 #include "platform/app/App.h"
 #include "platform/clock/Clock.h"
 #include "platform/settings/Settings.h"
+#include "platform/ui/ReasonDialog.h"
 #include "refdata/fAddDep.h"
 #include "refdata/fSelectMen.h"
 #include "reports/sSaveXLS.h"
@@ -22,6 +25,7 @@
 #include "shell/fOption.h"
 #include "store/Backup.h"
 #include "store/BackupMirror.h"
+#include "store/AuditChange.h"
 #include "store/ModuleDataBase.h"
 #include "training/SearchList.h"
 #include "training/fSearch.h"
@@ -35,6 +39,7 @@
 #include <QScreen>
 #include <QTabWidget>
 #include <QTest>
+#include <QTreeView>
 #include <QWindow>
 #include <cstdio>
 #include <functional>
@@ -82,6 +87,23 @@ void arrange() {
         TestDb::AddTraining({});
     }
 }
+
+// A correction with its reason and a deletion, for the audit window to list.
+void change() {
+    ado::Connection connection;
+    OpenDatabase(connection);
+    Audit::Change correction(connection, QStringLiteral("修改训练记录"),
+                             QStringLiteral("主讲人填写错误"));
+    correction.Watch(QStringLiteral("训练表"), 2);
+    connection.Execute(
+        QStringLiteral("update 训练表 set 主讲人='李明', 参加人员='张三、王五' where id=2"));
+    correction.Commit();
+    Audit::Change deletion(connection, QStringLiteral("删除训练记录"), QStringLiteral("重复录入"));
+    deletion.Watch(QStringLiteral("训练表"), 3);
+    connection.Execute(QStringLiteral("delete from 训练表 where id=3"));
+    deletion.Commit();
+}
+
 // A small master list with requirements, so that every status shows in the matrix.
 void arrangeMatrix() {
     TestDb::Exec("insert into 员工表 (姓名,部门,职务) values('李四','生产部','主管'),"
@@ -177,6 +199,17 @@ int main(int argc, char** argv) {
     {
         fInputdata import(&main);
         save(import, out, QStringLiteral("import"));
+    }
+    change();
+    {
+        fAuditTrail trail(&main);
+        trail.ListView1->setCurrentIndex(trail.Model().index(1, 0));
+        save(trail, out, QStringLiteral("audit-trail"));
+    }
+    {
+        ui::ReasonDialog reason(&main);
+        reason.Text1->setText(QStringLiteral("主讲人填写错误"));
+        save(reason, out, QStringLiteral("reason"));
     }
     saveMatrix(main, out);
     {

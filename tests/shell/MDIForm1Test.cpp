@@ -79,9 +79,11 @@ TEST_F(MDIForm1Test, HasTheWholeMenuTree) {
                 {"menu退出", "退出"}});
     expectMenu(form, "menu训练", "训练(&E)",
                {{"menu添加", "添加训练记录"}, {"menu查询", "查询和修改训练记录"}});
-    expectMenu(
-        form, "menu工具", "工具(&T)",
-        {{"menu设置", "设置"}, {"menu培训矩阵", "培训矩阵"}, {"menu备份与恢复", "备份与恢复"}});
+    expectMenu(form, "menu工具", "工具(&T)",
+               {{"menu设置", "设置"},
+                {"menu审计追踪", "审计追踪"},
+                {"menu培训矩阵", "培训矩阵"},
+                {"menu备份与恢复", "备份与恢复"}});
     expectMenu(form, "menu帮助", "帮助(&H)",
                {{"menu关于", "关于"},
                 {"fsdgsg", "-"},

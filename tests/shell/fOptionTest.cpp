@@ -5,9 +5,11 @@
 #include "platform/app/App.h"
 #include "platform/app/CompanyName.h"
 #include "platform/settings/Settings.h"
+#include "platform/ui/ChangeReason.h"
 #include "shell/MDIForm1.h"
 
 #include <QAction>
+#include <QCheckBox>
 #include <QLineEdit>
 #include <QPushButton>
 
@@ -45,6 +47,25 @@ TEST_F(fOptionTest, OkStoresTheTrimmedNameAndCancelChangesNothing) {
         window.Command1->click();
     }
     EXPECT_EQ(stored(), "") << "a blank name is stored, not the default";
+}
+
+TEST_F(fOptionTest, TheReasonOptionIsOffUntilOkStoresIt) {
+    {
+        fOption window;
+        EXPECT_EQ(window.Check1->text(), "修改或删除记录时须填写原因");
+        EXPECT_FALSE(window.Check1->isChecked());
+        window.Check1->setChecked(true);
+        window.Command2->click();
+    }
+    EXPECT_FALSE(ui::ReasonRequired());
+    {
+        fOption window;
+        window.Check1->setChecked(true);
+        window.Command1->click();
+    }
+    EXPECT_TRUE(ui::ReasonRequired());
+    fOption window;
+    EXPECT_TRUE(window.Check1->isChecked());
 }
 
 TEST_F(fOptionTest, TheToolsMenuOpensIt) {
