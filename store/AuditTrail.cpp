@@ -181,4 +181,21 @@ bool EnsureTrail(const QString& path, const Progress& progress) {
     });
 }
 
+QByteArray HeadOf(const QString& path) {
+    try {
+        ado::Connection connection;
+        connection.Open(ConnectionString(path, QString::fromLatin1(kDefaultDatabasePassword)) +
+                        QStringLiteral(";Mode=Read"));
+        if (!HasTrail(connection)) {
+            return {};
+        }
+        ado::Statement last(connection,
+                            QStringLiteral("SELECT 哈希 FROM %1 ORDER BY id DESC LIMIT 1")
+                                .arg(Schema::TrailTable()));
+        return last.Step() ? last.Text(0).toLatin1() : QByteArray();
+    } catch (const ado::Error&) {
+        return {};
+    }
+}
+
 } // namespace Audit

@@ -64,6 +64,10 @@ private:
 // failure: an event does not undo or stop what it records. True when it was written.
 bool RecordEvent(const QString& path, const QString& action, const QJsonObject& detail);
 
+// The last entry's hash in the file at the path, read without writing; empty when the file
+// has no trail or cannot be read.
+QByteArray HeadOf(const QString& path);
+
 // Gives the file its trail, baseline included, when it has none yet; silent like
 // RecordEvent. True when the file has a trail afterwards.
 bool EnsureTrail(const QString& path, const Progress& progress = {});

@@ -3,6 +3,8 @@
 #include "platform/ado/Ado.h"
 #include "platform/ado/BackupCopy.h"
 #include "platform/clock/Clock.h"
+#include "store/AuditEvents.h"
+#include "store/AuditTrail.h"
 #include "store/BackupCheck.h"
 #include "store/BackupMirror.h"
 #include "store/FileDigest.h"
@@ -68,8 +70,11 @@ std::optional<BackupEntry> Take(const QString& folder, const QString& name) {
     const QString working = workingPath(target);
     QFile::remove(working);
     std::optional<BackupEntry> entry;
-    if (const auto counts = copyChecked(folder + QStringLiteral("/data.db"), working)) {
+    const QString source = folder + QStringLiteral("/data.db");
+    if (const auto counts = copyChecked(source, working)) {
         entry = entryFor(name, working, *counts);
+        // Recorded elsewhere, the head exposes a trail rewritten after the copy.
+        entry->auditHead = Audit::HeadOf(working);
     }
     // rename() never replaces an existing file.
     if (entry && !QFile::rename(working, target)) {
@@ -78,6 +83,7 @@ std::optional<BackupEntry> Take(const QString& folder, const QString& name) {
     QFile::remove(working);
     if (entry) {
         BackupManifest::Record(folder, *entry);
+        Audit::RecordBackup(source, name);
     }
     return entry;
 }

@@ -9,6 +9,9 @@
 #include "reports/sSaveXLS.h"
 #include "shell/fOption.h"
 #include "store/AuditEvents.h"
+#include "store/AuditTrail.h"
+#include "store/Backup.h"
+#include "store/BackupManifest.h"
 #include "store/ModuleDataBase.h"
 #include "training/SearchList.h"
 #include "training/fSearch.h"
@@ -60,6 +63,18 @@ TEST_F(EventEntriesTest, TheCompanyNameChangeKeepsBothNamesAndAnUnchangedNameNot
 TEST_F(EventEntriesTest, TheBackupCallNamesTheCopy) {
     Audit::RecordBackup(DatabasePath, folder.File("data2026-03-05.db"));
     EXPECT_EQ(lastSummary(), "备份数据库 文件：" + folder.File("data2026-03-05.db"));
+}
+
+// The manifest keeps the copy's head, which exposes a trail rewritten after the copy.
+TEST_F(EventEntriesTest, ABackupIsEnteredInTheTrailAndItsHeadInTheManifest) {
+    TestDb::AddCourses({"甲课程"});
+    ASSERT_TRUE(Audit::EnsureTrail(DatabasePath));
+    const std::optional<BackupEntry> taken = Backup::Take(folder.Path(), "data-x.db");
+    ASSERT_TRUE(taken.has_value());
+    EXPECT_EQ(taken->auditHead, Audit::HeadOf(folder.File("data-x.db")));
+    EXPECT_EQ(taken->auditHead.size(), 64);
+    EXPECT_EQ(BackupManifest::Read(folder.Path()).back().auditHead, taken->auditHead);
+    EXPECT_EQ(lastSummary(), "备份数据库 文件：data-x.db");
 }
 
 TEST_F(EventEntriesTest, AFileThatCannotTakeTheEntryIsLeftAloneSilently) {

@@ -4,6 +4,7 @@
 #include "helpers/QvTest.h"
 #include "helpers/TestFolder.h"
 #include "platform/clock/Clock.h"
+#include "store/AuditTrail.h"
 #include "store/Backup.h"
 #include "store/BackupList.h"
 
@@ -68,7 +69,8 @@ TEST_F(BackupManifestTest, EachBackupHasOneLineWithItsTimeSizeHashAndRows) {
                                   "\t0\t2\t1\t-\n"
                                   "data2026-12-15-173005.db\t2026-12-15 17:30:05\t" +
                                   QByteArray::number(QFile(manual).size()) + '\t' +
-                                  sha256Of(manual) + "\t0\t2\t1\t-\n");
+                                  sha256Of(manual) + "\t0\t2\t1\t" + Audit::HeadOf(manual) + '\n')
+        << "the first backup entered itself in the trail: the second copy has one";
 }
 
 TEST_F(BackupManifestTest, AnEntryWrittenAgainReplacesItsLineAndKeepsTheOthers) {
