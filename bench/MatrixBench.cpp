@@ -4,6 +4,7 @@
 #include "matrix/MatrixStore.h"
 #include "platform/ado/Connection.h"
 #include "platform/clock/Clock.h"
+#include "store/AuditChange.h"
 #include "store/ModuleDataBase.h"
 
 #include <QFile>
@@ -24,7 +25,8 @@ template <typename T> const T& pick(std::mt19937& random, const QList<T>& list) 
 
 void addMasterList(ado::Connection& connection, int sops, int requirements) {
     std::mt19937 random(20261211);
-    connection.BeginTrans();
+    MatrixStore::EnsureTables(connection);
+    Audit::Change change(connection, QStringLiteral("添加SOP文件"));
     QStringList numbers;
     for (int i = 0; i < sops; ++i) {
         Matrix::Sop sop;
@@ -37,7 +39,7 @@ void addMasterList(ado::Connection& connection, int sops, int requirements) {
         if (random() % 3 != 0) {
             sop.refresherMonths = random() % 2 == 0 ? 12 : 24;
         }
-        MatrixStore::SaveSop(connection, sop);
+        MatrixStore::SaveSop(connection, sop, change);
         numbers << sop.number;
     }
     const QStringList departments = MatrixStore::RegisterValues(connection, QStringLiteral("部门"));
@@ -47,9 +49,9 @@ void addMasterList(ado::Connection& connection, int sops, int requirements) {
         requirement.department = random() % 2 == 0 ? pick(random, departments) : QString();
         requirement.position = random() % 2 == 0 ? pick(random, positions) : QString();
         requirement.sopNumber = pick(random, numbers);
-        MatrixStore::SaveRequirement(connection, requirement);
+        MatrixStore::SaveRequirement(connection, requirement, change);
     }
-    connection.CommitTrans();
+    change.Commit();
 }
 } // namespace
 

@@ -2,6 +2,7 @@
 
 #include "platform/ado/Connection.h"
 #include "platform/ado/Recordset.h"
+#include "store/AuditChange.h"
 #include "store/ModuleDataBase.h"
 
 namespace MatrixStore {
@@ -65,16 +66,27 @@ std::vector<Matrix::TrainingRecord> records(ado::Connection& connection) {
     return list;
 }
 
-void openRow(ado::Recordset& rs, ado::Connection& connection, const QString& table, int id) {
+const QString kSops = QStringLiteral("SOP文件表");
+const QString kRequirements = QStringLiteral("培训要求表");
+
+// The row to change, watched for the trail; a new one when there is none.
+bool openRow(ado::Recordset& rs, ado::Connection& connection, const QString& table, int id,
+             Audit::Change& change) {
     rs.Open(QStringLiteral("select * from %1 where id=%2").arg(table).arg(id), connection,
             ado::adOpenKeyset, ado::adLockOptimistic);
     if (id == 0 || rs.Eof()) {
         rs.AddNew();
+        return true;
     }
+    change.Watch(table, id);
+    return false;
 }
 
-void deleteRow(ado::Connection& connection, const QString& table, int id) {
+void deleteRow(ado::Connection& connection, const QString& table, int id, const QString& action) {
+    Audit::Change change(connection, action);
+    change.Watch(table, id);
     connection.Execute(QStringLiteral("delete from %1 where id=%2").arg(table).arg(id));
+    change.Commit();
 }
 } // namespace
 
@@ -122,6 +134,16 @@ Matrix::Input Load(ado::Connection& connection) {
 
 bool SaveSop(ado::Connection& connection, const Matrix::Sop& sop) {
     EnsureTables(connection);
+    Audit::Change change(connection, sop.id == 0 ? QStringLiteral("添加SOP文件")
+                                                 : QStringLiteral("修改SOP文件"));
+    if (!SaveSop(connection, sop, change)) {
+        return false;
+    }
+    change.Commit();
+    return true;
+}
+
+bool SaveSop(ado::Connection& connection, const Matrix::Sop& sop, Audit::Change& change) {
     ado::Recordset twin;
     twin.Open(QStringLiteral("select id from SOP文件表 where SOP编号='%1' and id<>%2")
                   .arg(SqlQuote(sop.number.trimmed()))
@@ -131,7 +153,7 @@ bool SaveSop(ado::Connection& connection, const Matrix::Sop& sop) {
         return false;
     }
     ado::Recordset rs;
-    openRow(rs, connection, QStringLiteral("SOP文件表"), sop.id);
+    const bool added = openRow(rs, connection, kSops, sop.id, change);
     ado::FieldList& f = rs.Fields();
     f[QStringLiteral("SOP编号")].SetValue(sop.number.trimmed());
     f[QStringLiteral("SOP名称")].SetValue(sop.name.trimmed());
@@ -141,26 +163,40 @@ bool SaveSop(ado::Connection& connection, const Matrix::Sop& sop) {
     f[QStringLiteral("复训周期")].SetValue(sop.refresherMonths ? QVariant(*sop.refresherMonths)
                                                                : QVariant());
     rs.Update();
+    if (added) {
+        change.Inserted(kSops);
+    }
     return true;
 }
 
 void DeleteSop(ado::Connection& connection, int id) {
-    deleteRow(connection, QStringLiteral("SOP文件表"), id);
+    deleteRow(connection, kSops, id, QStringLiteral("删除SOP文件"));
 }
 
 void SaveRequirement(ado::Connection& connection, const Matrix::Requirement& requirement) {
     EnsureTables(connection);
+    Audit::Change change(connection, requirement.id == 0 ? QStringLiteral("添加培训要求")
+                                                         : QStringLiteral("修改培训要求"));
+    SaveRequirement(connection, requirement, change);
+    change.Commit();
+}
+
+void SaveRequirement(ado::Connection& connection, const Matrix::Requirement& requirement,
+                     Audit::Change& change) {
     ado::Recordset rs;
-    openRow(rs, connection, QStringLiteral("培训要求表"), requirement.id);
+    const bool added = openRow(rs, connection, kRequirements, requirement.id, change);
     ado::FieldList& f = rs.Fields();
     f[QStringLiteral("部门")].SetValue(requirement.department.trimmed());
     f[QStringLiteral("职务")].SetValue(requirement.position.trimmed());
     f[QStringLiteral("SOP编号")].SetValue(requirement.sopNumber.trimmed());
     rs.Update();
+    if (added) {
+        change.Inserted(kRequirements);
+    }
 }
 
 void DeleteRequirement(ado::Connection& connection, int id) {
-    deleteRow(connection, QStringLiteral("培训要求表"), id);
+    deleteRow(connection, kRequirements, id, QStringLiteral("删除培训要求"));
 }
 
 QStringList RegisterValues(ado::Connection& connection, const QString& field) {

@@ -3,7 +3,6 @@
 #include "matrix/MatrixStore.h"
 #include "platform/ado/AccessDate.h"
 #include "platform/ado/Connection.h"
-#include "platform/app/Error.h"
 #include "platform/excel/Application.h"
 #include "platform/excel/CellText.h"
 #include "platform/excel/Range.h"
@@ -11,6 +10,7 @@
 #include "platform/excel/Workbooks.h"
 #include "platform/excel/Worksheet.h"
 #include "platform/excel/Worksheets.h"
+#include "store/AuditChange.h"
 
 namespace SopWorkbook {
 namespace {
@@ -61,23 +61,19 @@ Result Import(ado::Connection& connection, const QString& path) {
     const int last = sheet.UsedRange().Rows().Count();
     MatrixStore::EnsureTables(connection);
     Result result;
-    connection.BeginTrans();
-    try {
-        for (int row = kFirstRow; row <= last; ++row) {
-            std::optional<Matrix::Sop> sop = readRow(sheet, row);
-            if (!sop || sop->number.isEmpty()) {
-                ++result.skipped;
-                continue;
-            }
-            sop->id = idOf(MatrixStore::Sops(connection), sop->number);
-            ++(sop->id == 0 ? result.added : result.changed);
-            MatrixStore::SaveSop(connection, *sop);
+    // Rolled back, entries and all, unless every row lands.
+    Audit::Change change(connection, QStringLiteral("导入SOP文件"));
+    for (int row = kFirstRow; row <= last; ++row) {
+        std::optional<Matrix::Sop> sop = readRow(sheet, row);
+        if (!sop || sop->number.isEmpty()) {
+            ++result.skipped;
+            continue;
         }
-        connection.CommitTrans();
-    } catch (...) {
-        App::IgnoringErrors([&connection] { connection.RollbackTrans(); });
-        throw;
+        sop->id = idOf(MatrixStore::Sops(connection), sop->number);
+        ++(sop->id == 0 ? result.added : result.changed);
+        MatrixStore::SaveSop(connection, *sop, change);
     }
+    change.Commit();
     book.Close();
     application.Quit();
     return result;

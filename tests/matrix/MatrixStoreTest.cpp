@@ -2,6 +2,7 @@
 
 #include "helpers/DbHelpers.h"
 #include "helpers/TestFolder.h"
+#include "helpers/TrailEntries.h"
 #include "helpers/TrainingRows.h"
 #include "platform/ado/Connection.h"
 #include "store/ModuleDataBase.h"
@@ -44,5 +45,15 @@ TEST(MatrixStore, KeepsTheListAndRequirementsBesideTheRegisterAndRecords) {
     MatrixStore::DeleteRequirement(connection, input.requirements[0].id);
     EXPECT_TRUE(MatrixStore::Requirements(connection).empty());
     EXPECT_EQ(MatrixStore::RegisterValues(connection, "部门"), QStringList({"生产部", "质量部"}));
+
+    QStringList changes;
+    for (const Audit::Entry& entry : TrailEntries::All()) {
+        if (entry.table == "SOP文件表" || entry.table == "培训要求表") {
+            changes << entry.action + " " + entry.table + "#" + QString::number(*entry.record);
+        }
+    }
+    EXPECT_EQ(changes, QStringList({"添加SOP文件 SOP文件表#1", "添加培训要求 培训要求表#1",
+                                    "修改SOP文件 SOP文件表#1", "删除培训要求 培训要求表#1"}))
+        << "each change in the trail; the refused twin left none";
 }
 } // namespace
