@@ -213,13 +213,6 @@ bool SameRevision(const QString& a, const QString& b) {
     return Revision(a) == Revision(b);
 }
 
-bool Applies(const Requirement& requirement, const Employee& employee) {
-    const QString department = key(requirement.department);
-    const QString position = key(requirement.position);
-    return (department.isEmpty() || department == key(employee.department)) &&
-           (position.isEmpty() || position == key(employee.position));
-}
-
 bool CodePointLess(const QString& a, const QString& b) {
     return std::lexicographical_compare(
         a.begin(), a.end(), b.begin(), b.end(),

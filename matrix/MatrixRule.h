@@ -67,9 +67,6 @@ struct Input {
 // Chinese numeral 一 to 十 and its number ("二", "2").
 bool SameRevision(const QString& a, const QString& b);
 
-// Whether the requirement applies to the employee.
-bool Applies(const Requirement& requirement, const Employee& employee);
-
 // One cell per employee and SOP the employee requires, ordered by name then SOP number in
 // code-point order.
 std::vector<Cell> Compute(const Input& input, const QDate& today);
